@@ -1,0 +1,11 @@
+#pragma once
+
+namespace orvane::unicode {
+
+// The Unicode White_Space property.
+bool is_white_space(char32_t c);
+
+// General category Cc: C0 controls, DEL and C1 controls.
+bool is_control(char32_t c);
+
+}  // namespace orvane::unicode

@@ -1,0 +1,75 @@
+#include "unicode/utf8.hpp"
+
+namespace orvane::unicode {
+
+namespace {
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+}  // namespace
+
+Decoded decode(std::string_view text, std::size_t offset) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t left = text.size() - offset;
+  const unsigned char lead = bytes[offset];
+  if (lead < 0x80) return {lead, 1};
+
+  std::size_t length;
+  char32_t code_point;
+  char32_t minimum;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, code_point = lead & 0x1F, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code_point = lead & 0x0F, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code_point = lead & 0x07, minimum = 0x10000;
+  } else {
+    return {kReplacement, 1};
+  }
+  if (left < length) return {kReplacement, 1};
+  for (std::size_t i = 1; i < length; ++i) {
+    if (!is_continuation(bytes[offset + i])) return {kReplacement, 1};
+    code_point = (code_point << 6) | (bytes[offset + i] & 0x3F);
+  }
+  const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;
+  if (code_point < minimum || code_point > 0x10FFFF || surrogate) return {kReplacement, 1};
+  return {code_point, length};
+}
+
+bool is_valid_utf8(std::string_view text) {
+  std::size_t offset = 0;
+  while (offset < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[offset]);
+    if (byte < 0x80) {
+      ++offset;
+      continue;
+    }
+    const Decoded d = decode(text, offset);
+    // A genuine U+FFFD is three bytes long; a one-byte replacement marks an error.
+    if (d.code_point == kReplacement && d.length == 1) return false;
+    offset += d.length;
+  }
+  return true;
+}
+
+void append_utf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (c >> 18));
+    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+}  // namespace orvane::unicode

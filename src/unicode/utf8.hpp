@@ -1,0 +1,22 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace orvane::unicode {
+
+// One decoded code point and the number of bytes it took; invalid input decodes as
+// U+FFFD over one byte so that callers always advance.
+struct Decoded {
+  char32_t code_point;
+  std::size_t length;
+};
+
+Decoded decode(std::string_view text, std::size_t offset);
+
+// True when every byte sequence in `text` is well-formed UTF-8 (no overlongs, no surrogates).
+bool is_valid_utf8(std::string_view text);
+
+void append_utf8(std::string& out, char32_t code_point);
+
+}  // namespace orvane::unicode
