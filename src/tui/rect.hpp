@@ -4,6 +4,12 @@
 
 namespace orvane::tui {
 
+// A cell on the screen, 0-based from the top left.
+struct Position {
+  std::uint16_t x = 0, y = 0;
+  friend bool operator==(const Position&, const Position&) = default;
+};
+
 // A screen rectangle in cells. Arithmetic saturates: sizes never wrap below 0 or past 65 535.
 struct Rect {
   std::uint16_t x = 0, y = 0, width = 0, height = 0;

@@ -50,9 +50,9 @@ constexpr bool contains(Modifier set, Modifier m) { return (set & m) == m && m !
 // A style says only what it changes: absent colours and modifiers in neither set
 // are inherited from whatever it is patched onto.
 struct Style {
-  std::optional<Color> fg;
-  std::optional<Color> bg;
-  std::optional<Color> underline;
+  std::optional<Color> fg{};
+  std::optional<Color> bg{};
+  std::optional<Color> underline{};
   Modifier add = Modifier::None;
   Modifier sub = Modifier::None;
 
