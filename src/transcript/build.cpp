@@ -1,6 +1,7 @@
 #include "transcript/build.hpp"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 #include "transcript/diff.hpp"
@@ -54,8 +55,8 @@ std::string flowed(std::string_view text) {
   return out;
 }
 
-void append_block(std::vector<TranscriptLine>& out, const bridge::Content& block,
-                  std::size_t width, const render::Palette& palette) {
+void append_block(std::vector<TranscriptLine>& out, const bridge::Content& block, std::size_t width,
+                  const render::Palette& palette) {
   out.resize(out.size() + block.gap);
   layout(block.kind)(out, block, width, palette);
 }

@@ -1,7 +1,6 @@
 #include <vector>
 
 #include "transcript/color.hpp"
-#include "transcript/indented.hpp"
 #include "transcript/layouts.hpp"
 
 namespace orvane::transcript {
@@ -9,10 +8,11 @@ namespace orvane::transcript {
 void agent_heading(std::vector<TranscriptLine>& out, const bridge::Content& block,
                    std::size_t width, const render::Palette& palette) {
   const tui::Color token = color(block.color, palette.blue, palette);
-  indented(out,
-           {tui::Span("\u25C6", tui::Style().with_fg(token)), tui::Span(" "),
-            tui::Span(block.title, tui::Style().with_fg(token).with_add(tui::Modifier::Bold))},
-           2, width, block.operation);
+  append_indented(
+      out,
+      {tui::Span("\u25C6", tui::Style().with_fg(token)), tui::Span(" "),
+       tui::Span(block.title, tui::Style().with_fg(token).with_add(tui::Modifier::Bold))},
+      2, width, block.operation);
 }
 
 }  // namespace orvane::transcript

@@ -2,11 +2,8 @@
 #include <vector>
 
 #include "transcript/color.hpp"
-#include "transcript/indented.hpp"
 #include "transcript/layouts.hpp"
-#include "transcript/line.hpp"
 #include "transcript/text_lines.hpp"
-#include "transcript/wrap.hpp"
 
 namespace orvane::transcript {
 
@@ -16,8 +13,7 @@ std::string without_tokens_word(std::string_view status) {
   constexpr std::string_view kWord = " tokens";
   std::string out;
   out.reserve(status.size());
-  for (std::size_t at = status.find(kWord); at != std::string_view::npos;
-       at = status.find(kWord)) {
+  for (std::size_t at = status.find(kWord); at != std::string_view::npos; at = status.find(kWord)) {
     out += status.substr(0, at);
     status.remove_prefix(at + kWord.size());
   }
@@ -30,18 +26,16 @@ std::string without_tokens_word(std::string_view status) {
 void context_badge(std::vector<TranscriptLine>& out, const bridge::Content& block,
                    std::size_t width, const render::Palette& palette) {
   const tui::Color badge = color(block.color, tui::rgb(0x8a, 0x8a, 0x8a), palette);
-  std::vector<tui::Span> header{
-      tui::Span(" " + block.title + " ", tui::Style()
-                                             .with_fg(palette.background)
-                                             .with_bg(badge)
-                                             .with_add(tui::Modifier::Bold))};
+  std::vector<tui::Span> header{tui::Span(
+      " " + block.title + " ",
+      tui::Style().with_fg(palette.background).with_bg(badge).with_add(tui::Modifier::Bold))};
   if (!block.status.empty()) {
     header.emplace_back(" " + block.status, tui::Style().with_fg(palette.faint));
   }
-  indented(out, std::move(header), 2, width, block.operation);
+  append_indented(out, std::move(header), 2, width, block.operation);
   const tui::Style muted = tui::Style().with_fg(palette.muted);
   for (const std::string_view line : text_lines(block.text)) {
-    indented(out, {tui::Span(std::string(line), muted)}, 4, width, block.operation);
+    append_indented(out, {tui::Span(std::string(line), muted)}, 4, width, block.operation);
   }
 }
 
@@ -54,10 +48,8 @@ void context_strip(std::vector<TranscriptLine>& out, const bridge::Content& bloc
     spans.emplace_back("\u258C", tui::Style().with_fg(color(member.color, palette.blue, palette)));
     spans.emplace_back(member.title + " " + without_tokens_word(member.status) + "   ", muted);
   }
-  for (Row& row : wrap(spans, width - 4)) {
-    out.push_back({line({tui::Span("    ")}, std::move(row), false, 0, tui::Style()),
-                   block.operation});
-  }
+  const std::vector<tui::Span> indent{tui::Span("    ")};
+  append_wrapped(out, std::move(spans), width - 4, indent, indent, RowStyle{}, block.operation);
 }
 
 }  // namespace orvane::transcript

@@ -14,9 +14,8 @@ void summary(std::vector<TranscriptLine>& out, const bridge::Content& block, std
   const std::size_t used = unicode::text_width(text) + 2;
   std::string padded(width > used ? width - used : 0, ' ');
   padded += text;
-  out.push_back(
-      {tui::Line({tui::Span(std::move(padded), tui::Style().with_fg(palette.faint))}),
-       block.operation});
+  out.push_back({tui::Line({tui::Span(std::move(padded), tui::Style().with_fg(palette.faint))}),
+                 block.operation});
 }
 
 }  // namespace orvane::transcript

@@ -23,8 +23,8 @@ void tool_lines(std::vector<TranscriptLine>& out, const bridge::Content& block, 
   const std::string prefix = batch_bracket(block.batch_glyph) ? " " + block.batch_glyph : "  ";
   for (const std::string_view text : text_lines(block.text)) {
     // Never wrapped: one row per line of output, cut short with an ellipsis.
-    out.push_back({tui::Line({tui::Span(prefix + truncate(text, width - 4), style)}),
-                   block.operation});
+    out.push_back(
+        {tui::Line({tui::Span(prefix + truncate(text, width - 4), style)}), block.operation});
   }
 }
 

@@ -10,6 +10,8 @@
 #include "bridge/snapshot.hpp"
 #include "render/palette.hpp"
 #include "transcript/transcript_line.hpp"
+#include "tui/style.hpp"
+#include "tui/text.hpp"
 
 namespace orvane::transcript {
 
@@ -21,9 +23,29 @@ inline constexpr std::string_view kSpinnerPlaceholder = "\xEE\x80\x80";
 // would be drawn run together.
 std::string flowed(std::string_view text);
 
+// How `append_wrapped` finishes each line: `base` is laid under every span, and with
+// `fill` the line is padded with spaces in `base` to `width` columns.
+struct RowStyle {
+  tui::Style base;
+  bool fill = false;
+  std::size_t width = 0;
+};
+
+// The lines `line` makes of the rows of `wrap(spans, columns)`: the first after
+// `first`, every later one after `rest`, each with its own copy of `click`.
+void append_wrapped(std::vector<TranscriptLine>& out, std::vector<tui::Span> spans,
+                    std::size_t columns, std::vector<tui::Span> first,
+                    const std::vector<tui::Span>& rest, const RowStyle& style,
+                    const std::optional<bridge::JsonValue>& click);
+
+// What `indented` appends, through `append_wrapped`.
+void append_indented(std::vector<TranscriptLine>& out, std::vector<tui::Span> spans,
+                     std::size_t indent, std::size_t width,
+                     const std::optional<bridge::JsonValue>& click);
+
 // The spacer lines and then the block's own layout; tool groups call it for nested members.
-void append_block(std::vector<TranscriptLine>& out, const bridge::Content& block,
-                  std::size_t width, const render::Palette& palette);
+void append_block(std::vector<TranscriptLine>& out, const bridge::Content& block, std::size_t width,
+                  const render::Palette& palette);
 
 void generic_block(std::vector<TranscriptLine>& out, const bridge::Content& block,
                    std::size_t width, const render::Palette& palette);
