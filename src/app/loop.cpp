@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <variant>
 
-#include "app/frame.hpp"
 #include "app/keys.hpp"
-#include "bridge/decode.hpp"
+#include "app/intake.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "render/draw.hpp"
+#include "render/ticks.hpp"
 #include "trace/labels.hpp"
 
 namespace orvane::app {
@@ -17,33 +18,32 @@ namespace {
 constexpr auto kInputWait = std::chrono::milliseconds(8);
 constexpr std::size_t kBatchEvents = 256;
 
-// Interim intake: decode, refuse unknown schemas, drop stale revisions, store.
-std::optional<Error> apply_lines(LoopState& state, std::vector<ReceivedLine>& lines) {
-  for (auto& line : lines) {
-    if (!state.pending_snapshot_start) state.pending_snapshot_start = line.received;
-    const auto started = Clock::now();
-    auto decoded = bridge::decode_snapshot(line.text);
-    state.trace.record(trace::kParse, Clock::now() - started);
-    if (auto* failure = std::get_if<bridge::DecodeError>(&decoded)) return Error{failure->message};
-    auto& snapshot = std::get<bridge::Snapshot>(decoded);
-    if (snapshot.schema != 1 && snapshot.schema != 2) return Error{"unsupported bridge schema"};
-    if (snapshot.revision < state.snapshot.revision) continue;
-    state.snapshot = std::move(snapshot);
-    state.snapshot_seen = true;
-    state.redraw = true;
-  }
-  return std::nullopt;
+render::View view_of(const LoopState& state) {
+  return {state.composer,        state.form_editor,       state.answer,           state.panel_filter,
+          state.selection,       state.transcript_offset, state.panel_scroll,     state.follow,
+          state.panel_text_focus, state.sidebar_offset,   state.logs_offset,      state.details_offset};
 }
 
 std::optional<Error> draw(Io& io, LoopState& state) {
   const auto frame_start = Clock::now();
+  state.cache.slow_tick = render::slow_tick(frame_start - state.cache.clock);
+  state.cache.fast_tick = render::fast_tick(frame_start - state.cache.clock);
   Clock::time_point render_end;
   auto error = io.terminal.draw([&](tui::Frame& frame) {
-    draw_frame(state, frame);
+    state.regions = render::draw(frame, state.snapshot, view_of(state), state.cache);
     render_end = Clock::now();
   });
   if (error) return error_from(error, "cannot draw on the terminal");
   const auto now = Clock::now();
+  // The bridge streams logs only while someone can read them.
+  const bool logs_visible = state.regions.details.width != 0 && state.snapshot.details_panel.tab == "Logs";
+  if (logs_visible != state.details_visible_sent) {
+    if (auto write_error = input::send(io.outbox, input::details_visible_message(logs_visible))) {
+      return error_from(write_error, "cannot write to the bridge");
+    }
+    state.details_visible_sent = logs_visible;
+  }
+  state.trace.record(trace::kUpdateContent, state.cache.update_time);
   state.trace.record(trace::kDraw, render_end - frame_start);
   state.trace.record(trace::kFlush, now - render_end);
   if (state.pending_input_start) state.trace.record(state.pending_input_label, now - *state.pending_input_start);
@@ -65,9 +65,8 @@ void tick(LoopState& state, Clock::time_point now) {
     state.redraw = false;
     return;
   }
-  const auto elapsed = std::chrono::duration_cast<std::chrono::nanoseconds>(now - state.animation_start).count();
-  const auto tick = static_cast<std::uint64_t>(elapsed) * 30 / 1'000'000'000;
-  const auto step = static_cast<std::uint64_t>(elapsed / 1'000'000) / 125;
+  const auto tick = render::fast_tick(now - state.animation_start);
+  const auto step = render::slow_tick(now - state.animation_start);
   const auto& status = state.snapshot.status;
   const bool busy = status == "active" || status == "running" || status == "working";
   if ((tick != state.last_tick && busy) || step != state.last_step) {
@@ -130,6 +129,7 @@ BatchResult handle_events(Io& io, LoopState& state, const std::vector<term::Even
       if (outcome.outcome == KeyOutcome::Quit) return {Handled::Quit, {}};
     } else if (const auto* resize = std::get_if<term::ResizeEvent>(&event)) {
       io.terminal.resize(resize->width, resize->height);
+      state.cache.reset();
       state.redraw = true;
     }
   }
@@ -141,14 +141,18 @@ BatchResult handle_events(Io& io, LoopState& state, const std::vector<term::Even
 
 std::optional<Error> run_loop(Io io, LoopState& state) {
   while (true) {
-    auto drained = io.channel.drain();
-    if (drained.closed && drained.lines.empty()) return std::nullopt;
-    if (auto error = apply_lines(state, drained.lines)) return error;
+    const auto taken = intake(state, io.channel.drain(), io.outbox);
+    if (taken.error) return taken.error;
+    if (taken.ended) return std::nullopt;
+    // Every cached line carries the colours of the old palette.
+    if (taken.theme_changed) state.cache.reset();
 
     if (state.chord && Clock::now() - *state.chord > std::chrono::seconds(3)) {
       state.chord.reset();
       state.redraw = true;
     }
+
+    if (auto error = autosave(state, io.outbox, Clock::now())) return error_from(error, "cannot write to the bridge");
 
     if (state.redraw) {
       if (auto error = draw(io, state)) return error;

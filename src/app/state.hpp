@@ -9,6 +9,8 @@
 
 #include "bridge/snapshot.hpp"
 #include "editor/editor.hpp"
+#include "render/cache.hpp"
+#include "render/regions.hpp"
 #include "trace/trace.hpp"
 
 namespace orvane::app {
@@ -107,9 +109,17 @@ struct LoopState {
   // Voice: the composer cursor when recording started.
   std::optional<std::size_t> voice_anchor;
 
+  // Rendering: laid-out lines between frames, and where the last frame put everything.
+  render::Cache cache;
+  render::Regions regions;
+
   // Loop control.
   bool redraw = true;
   bool animating = false;
+  // The first block of the current transcript that shows a spinner, or the number of
+  // blocks. A transcript patch keeps the blocks before it, so intake need not check them
+  // again to recompute `animating`.
+  std::size_t first_spinning_block = 0;
   Clock::time_point animation_start;
   std::uint64_t last_tick = 0;
   std::uint64_t last_step = 0;
