@@ -31,8 +31,8 @@ TEST(Session, VersionAnywhereAmongTheArgumentsPrintsTheBannerOnly) {
 
 TEST(Session, EndOfInputRestoresTheTerminalAndExitsZero) {
   PtyClient client({"--Version", "--version=1"});
-  ASSERT_TRUE(client.send_stdin("{\"schema\":1,\"revision\":1,\"lines\":[\"hello from the bridge\"]}\n"));
-  ASSERT_TRUE(client.wait_terminal("hello from the bridge"));
+  ASSERT_TRUE(client.send_stdin("{\"schema\":1,\"revision\":1,\"lines\":[\"hello-from-the-bridge\"]}\n"));
+  ASSERT_TRUE(client.wait_terminal("hello-from-the-bridge"));
   client.close_stdin();
   EXPECT_EQ(exit_code(client.wait_exit()), 0);
   EXPECT_TRUE(restored_last(client.terminal()));
