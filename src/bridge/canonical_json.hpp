@@ -19,9 +19,10 @@ struct JsonError {
 };
 
 // Appends the canonical form (see JsonValue) of the single JSON value `text`,
-// surrounded by optional whitespace, to `out`. The value starts at nesting
-// depth `depth` and may not nest deeper than `max_depth`. Rejects anything
-// that is not exactly one valid JSON value, and duplicate keys in an object.
+// surrounded by optional whitespace, to `out`. `depth` levels of arrays and
+// objects already enclose the value, and with its own it may not nest deeper
+// than `max_depth`. Rejects anything that is not exactly one valid JSON
+// value, and duplicate keys in an object; `out` then holds partial output.
 // Works with an explicit stack, so any nesting is safe.
 std::optional<JsonError> append_canonical_json(std::string_view text, std::size_t depth,
                                                std::size_t max_depth, std::string& out);

@@ -15,6 +15,7 @@
 
 #include "bridge/canonical_json.hpp"
 #include "bridge/printable.hpp"
+#include "bridge/record_fields.hpp"
 
 namespace orvane::bridge {
 namespace {
@@ -23,99 +24,6 @@ namespace od = simdjson::ondemand;
 
 static_assert(kMaxJsonDepth == simdjson::DEFAULT_MAX_DEPTH);
 static_assert(kLinePadding >= simdjson::SIMDJSON_PADDING);
-
-template <typename Record, typename T>
-struct Field {
-  std::string_view key;
-  T Record::*member;
-};
-
-template <typename Record, typename T>
-constexpr Field<Record, T> field(std::string_view key, T Record::*member) {
-  return {key, member};
-}
-
-constexpr auto kItemFields = std::make_tuple(field("label", &Item::label), field("command", &Item::command),
-                                             field("operation", &Item::operation), field("group", &Item::group));
-
-constexpr auto kChoiceFields = std::make_tuple(field("label", &Choice::label), field("value", &Choice::value),
-                                               field("key", &Choice::key), field("disabled", &Choice::disabled));
-
-constexpr auto kPromptFields = std::make_tuple(field("kind", &Prompt::kind), field("id", &Prompt::id),
-                                               field("lines", &Prompt::lines), field("choices", &Prompt::choices));
-
-constexpr auto kFormFields =
-    std::make_tuple(field("id", &Form::id), field("body", &Form::body), field("secret", &Form::secret),
-                    field("autosave", &Form::autosave), field("status", &Form::status),
-                    field("revision", &Form::revision));
-
-constexpr auto kSessionFields =
-    std::make_tuple(field("group", &Session::group), field("id", &Session::id), field("title", &Session::title),
-                    field("workspace", &Session::workspace), field("state", &Session::state),
-                    field("status", &Session::status), field("sub", &Session::sub),
-                    field("active", &Session::active));
-
-constexpr auto kContentFields = std::make_tuple(
-    field("id", &Content::id), field("title", &Content::title), field("text", &Content::text),
-    field("kind", &Content::kind), field("operation", &Content::operation), field("path", &Content::path),
-    field("added", &Content::added), field("removed", &Content::removed), field("diff_rows", &Content::diff_rows),
-    field("gap", &Content::gap), field("number", &Content::number), field("collapsed", &Content::collapsed),
-    field("chips", &Content::chips), field("chip_operation", &Content::chip_operation),
-    field("detail", &Content::detail), field("status", &Content::status),
-    field("batch_glyph", &Content::batch_glyph), field("color", &Content::color), field("rev", &Content::rev),
-    field("count", &Content::count), field("failures", &Content::failures), field("members", &Content::members),
-    field("output_operation", &Content::output_operation));
-
-constexpr auto kNavFields = std::make_tuple(field("items", &Nav::items), field("selected", &Nav::selected));
-
-constexpr auto kFileChangeFields =
-    std::make_tuple(field("path", &FileChange::path), field("added", &FileChange::added),
-                    field("removed", &FileChange::removed), field("created", &FileChange::created),
-                    field("open", &FileChange::open), field("diff", &FileChange::diff));
-
-constexpr auto kDetailsPanelFields =
-    std::make_tuple(field("tab", &DetailsPanel::tab), field("logs_header", &DetailsPanel::logs_header),
-                    field("session", &DetailsPanel::session), field("files", &DetailsPanel::files),
-                    field("files_summary", &DetailsPanel::files_summary), field("mcp", &DetailsPanel::mcp));
-
-constexpr auto kSnapshotFields = std::make_tuple(
-    field("schema", &Snapshot::schema), field("revision", &Snapshot::revision),
-    field("generation", &Snapshot::generation), field("title", &Snapshot::title),
-    field("status", &Snapshot::status), field("lines", &Snapshot::lines), field("blocks", &Snapshot::blocks),
-    field("blocks_from", &Snapshot::blocks_from), field("context_lines", &Snapshot::context_lines),
-    field("panel_title", &Snapshot::panel_title), field("panel_layout", &Snapshot::panel_layout),
-    field("panel_format", &Snapshot::panel_format), field("panel_loading", &Snapshot::panel_loading),
-    field("panel_lines", &Snapshot::panel_lines), field("panel_tones", &Snapshot::panel_tones),
-    field("items", &Snapshot::items), field("prompt", &Snapshot::prompt), field("form", &Snapshot::form),
-    field("controls", &Snapshot::controls), field("restore", &Snapshot::restore),
-    field("insert", &Snapshot::insert), field("auto_send_insert", &Snapshot::auto_send_insert),
-    field("insert_kind", &Snapshot::insert_kind), field("history", &Snapshot::history),
-    field("agent", &Snapshot::agent), field("agent_color", &Snapshot::agent_color),
-    field("agent_page", &Snapshot::agent_page), field("model", &Snapshot::model),
-    field("provider", &Snapshot::provider), field("effort", &Snapshot::effort),
-    field("context_usage", &Snapshot::context_usage), field("context_note", &Snapshot::context_note),
-    field("context_label", &Snapshot::context_label), field("context_used", &Snapshot::context_used),
-    field("context_window", &Snapshot::context_window), field("context_marks", &Snapshot::context_marks),
-    field("context_tiers", &Snapshot::context_tiers), field("attachments", &Snapshot::attachments),
-    field("attachment_lines", &Snapshot::attachment_lines), field("queue_lines", &Snapshot::queue_lines),
-    field("update_notice", &Snapshot::update_notice), field("nav", &Snapshot::nav),
-    field("sessions", &Snapshot::sessions), field("tabs", &Snapshot::tabs),
-    field("archived_label", &Snapshot::archived_label), field("sessions_truncated", &Snapshot::sessions_truncated),
-    field("breadcrumb", &Snapshot::breadcrumb), field("details_panel", &Snapshot::details_panel),
-    field("logs", &Snapshot::logs), field("theme", &Snapshot::theme),
-    field("sessions_sidebar", &Snapshot::sessions_sidebar), field("details_sidebar", &Snapshot::details_sidebar),
-    field("last_opened", &Snapshot::last_opened), field("context_preview", &Snapshot::context_preview),
-    field("voice_phase", &Snapshot::voice_phase), field("voice_preview", &Snapshot::voice_preview),
-    field("voice_level", &Snapshot::voice_level), field("completions", &Snapshot::completions),
-    field("completion_query", &Snapshot::completion_query),
-    field("completion_prefix", &Snapshot::completion_prefix));
-
-// Rows sent as fixed-length arrays, by position.
-constexpr auto kDiffRowElements = std::make_tuple(&DiffRow::left_number, &DiffRow::left_text,
-                                                  &DiffRow::right_number, &DiffRow::right_text, &DiffRow::kind);
-constexpr auto kNavEntryElements = std::make_tuple(&NavEntry::label, &NavEntry::value, &NavEntry::heading);
-constexpr auto kLabelValueElements = std::make_tuple(&LabelValue::label, &LabelValue::value);
-constexpr auto kMcpRowElements = std::make_tuple(&McpRow::tone, &McpRow::name, &McpRow::detail);
 
 // A failure on its way out. The keys and indexes around it are prepended
 // to `path` while it unwinds, so the successful path pays nothing for them.
@@ -130,7 +38,12 @@ void prepend(Failure& failure, std::string step) {
   failure.path.insert(0, step);
 }
 
-std::string index_step(std::size_t index) { return "[" + std::to_string(index) + "]"; }
+std::string index_step(std::size_t index) {
+  std::string step = "[";
+  step += std::to_string(index);
+  step += ']';
+  return step;
+}
 
 std::string_view trimmed(std::string_view token) {
   while (!token.empty() && (token.back() == ' ' || token.back() == '\t' || token.back() == '\n' ||
@@ -140,13 +53,29 @@ std::string_view trimmed(std::string_view token) {
   return token;
 }
 
-bool has_backslash(std::string_view text) {
-  // Most strings are short, where a loop beats the call to memchr.
-  if (text.size() > 32) return std::memchr(text.data(), '\\', text.size()) != nullptr;
-  for (const char c : text) {
-    if (c == '\\') return true;
+// Escaped strings at least this long (quotes included) skip the parser's buffer.
+constexpr std::size_t kDirectUnescape = 256;
+
+// Where the content of the string token ends when it holds no escape, else
+// null: the first quote, when no backslash comes before it. Found scanning
+// forward, as the copy will: looking at the token's last byte first would
+// cost a cache miss for every long text.
+const char* plain_end(std::string_view token) {
+  const char* begin = token.data() + 1;
+  const std::size_t size = token.size() - 1;
+  // Most strings are short, where a loop beats the calls to memchr.
+  if (size <= 32) {
+    for (const char* p = begin; p != begin + size; ++p) {
+      if (*p == '"') return p;
+      if (*p == '\\') return nullptr;
+    }
+    return nullptr;
   }
-  return false;
+  const auto* quote = static_cast<const char*>(std::memchr(begin, '"', size));
+  if (quote == nullptr || std::memchr(begin, '\\', static_cast<std::size_t>(quote - begin))) {
+    return nullptr;
+  }
+  return quote;
 }
 
 // Keys are short, and most candidates differ in length or first byte.
@@ -172,25 +101,48 @@ std::string message(const Failure& failure) {
   constexpr std::size_t kHead = 60;
   constexpr std::size_t kTail = 100;
   std::string path = failure.path;
-  if (path.size() > kHead + kTail) path = path.substr(0, kHead) + "…" + path.substr(path.size() - kTail);
+  if (path.size() > kHead + kTail)
+    path = path.substr(0, kHead) + "…" + path.substr(path.size() - kTail);
   return path + ": " + failure.what;
 }
 
+// simdjson's string unescaper (missing if it cannot be had), with a buffer
+// for its output that is kept from one string to the next.
+struct Unescaper {
+  std::unique_ptr<simdjson::internal::dom_parser_implementation> implementation;
+  std::unique_ptr<std::uint8_t[]> buffer;
+  std::size_t capacity = 0;
+
+  Unescaper() {
+    if (simdjson::get_active_implementation()->create_dom_parser_implementation(0, 0,
+                                                                                implementation)) {
+      implementation.reset();
+    }
+  }
+};
+
+// Reads the line into the records. `depth` is the nesting level of the value
+// being read (the line's object is level 1); every array and object checks it
+// against kMaxJsonDepth, since the on-demand parser does not.
 class Decoder {
  public:
-  Decoder(const char* base, od::document& document) : base_(base), document_(document) {}
+  Decoder(const char* base, od::document& document, Unescaper& strings)
+      : base_(base), document_(document), strings_(strings) {}
 
   Status snapshot(Snapshot& out) {
     od::object object;
     if (const auto error = document_.get_object().get(object)) {
-      if (error != simdjson::INCORRECT_TYPE) return Failure{"", std::string("invalid JSON: ") + simdjson::error_message(error)};
+      if (error != simdjson::INCORRECT_TYPE)
+        return Failure{"", std::string("invalid JSON: ") + simdjson::error_message(error)};
       od::json_type type{};
       const bool array = !document_.type().get(type) && type == od::json_type::array;
-      return Failure{"", std::string("expected an object, found ") + (array ? "an array" : "a scalar")};
+      return Failure{"",
+                     std::string("expected an object, found ") + (array ? "an array" : "a scalar")};
     }
     if (auto failure = fields(object, 1, out, kSnapshotFields, false)) return failure;
     if (const auto location = document_.current_location(); !location.error()) {
-      return Failure{"", "unexpected text after the object at offset " + offset(location.value_unsafe())};
+      return Failure{
+          "", "unexpected text after the object at offset " + offset(location.value_unsafe())};
     }
     return std::nullopt;
   }
@@ -248,7 +200,6 @@ class Decoder {
   // the on-demand parser only checks the structure of what it skips.
   Status canonical(std::string_view raw, std::size_t depth, std::string& out) {
     if (auto error = append_canonical_json(raw, depth - 1, kMaxJsonDepth, out)) {
-      if (error->what.starts_with("nested deeper")) return Failure{"", error->what};
       return Failure{"", error->what + " at offset " + offset(raw.data() + error->offset)};
     }
     return std::nullopt;
@@ -298,8 +249,11 @@ class Decoder {
     if (all_required && seen != (std::uint64_t{1} << sizeof...(T)) - 1) {
       std::size_t index = 0;
       std::string_view missing;
-      std::apply([&](const auto&... f) { ((missing.empty() && !(seen >> index++ & 1) ? void(missing = f.key) : void()), ...); },
-                 table);
+      std::apply(
+          [&](const auto&... f) {
+            ((missing.empty() && !(seen >> index++ & 1) ? void(missing = f.key) : void()), ...);
+          },
+          table);
       return Failure{"", "missing key \"" + std::string(missing) + "\""};
     }
     return std::nullopt;
@@ -309,14 +263,15 @@ class Decoder {
   template <typename Record, typename... T>
   static std::size_t key_index(std::string_view key, const std::tuple<Field<Record, T>...>& table) {
     std::size_t index = 0;
-    std::apply([&](const auto&... f) { ((same_key(f.key, key) || (++index, false)) || ...); }, table);
+    std::apply([&](const auto&... f) { ((same_key(f.key, key) || (++index, false)) || ...); },
+               table);
     return index;
   }
 
   // Reads the field at `index` of the table into its member of `out`.
   template <std::size_t I = 0, typename Record, typename... T>
-  Status read_field(od::value& v, std::size_t depth, Record& out, const std::tuple<Field<Record, T>...>& table,
-                    std::size_t index) {
+  Status read_field(od::value& v, std::size_t depth, Record& out,
+                    const std::tuple<Field<Record, T>...>& table, std::size_t index) {
     if constexpr (I < sizeof...(T)) {
       if (index == I) return read(v, depth, out.*std::get<I>(table).member);
       return read_field<I + 1>(v, depth, out, table, index);
@@ -326,11 +281,22 @@ class Decoder {
   }
 
   template <typename Record, typename... T>
-  Status record(od::value& v, std::size_t depth, Record& out, const std::tuple<Field<Record, T>...>& table,
-                bool all_required = false) {
+  Status record(od::value& v, std::size_t depth, Record& out,
+                const std::tuple<Field<Record, T>...>& table, bool all_required = false) {
     od::object object;
     if (v.get_object().get(object)) return expected("an object", v);
     return fields(object, depth, out, table, all_required);
+  }
+
+  template <std::size_t I = 0, typename Row, typename... T>
+  Status read_element(od::value& v, std::size_t depth, Row& out,
+                      const std::tuple<T Row::*...>& elements, std::size_t index) {
+    if constexpr (I < sizeof...(T)) {
+      if (index == I) return read(v, depth, out.*std::get<I>(elements));
+      return read_element<I + 1>(v, depth, out, elements, index);
+    } else {
+      return std::nullopt;
+    }
   }
 
   template <typename Row, typename... T>
@@ -345,31 +311,27 @@ class Decoder {
       od::value item;
       if (const auto error = std::move(result).get(item)) return syntax(error);
       if (index < kCount) {
-        std::size_t position = 0;
-        Status status;
-        std::apply(
-            [&](auto... member) {
-              ((position++ == index ? void(status = read(item, depth + 1, out.*member)) : void()), ...);
-            },
-            elements);
-        if (status) {
-          prepend(*status, index_step(index));
-          return status;
+        if (auto failure = read_element(item, depth + 1, out, elements, index)) {
+          prepend(*failure, index_step(index));
+          return failure;
         }
       }
       ++index;
     }
-    if (index != kCount) return Failure{"", "expected " + shape() + ", found " + std::to_string(index)};
+    if (index != kCount)
+      return Failure{"", "expected " + shape() + ", found " + std::to_string(index)};
     return std::nullopt;
   }
 
   Status read(od::value& v, std::size_t, std::string& out) {
-    // Most strings hold no escape: their bytes are taken from the line as they
-    // stand (the parser has checked them for UTF-8 and raw controls already).
-    if (const std::string_view token = trimmed(v.raw_json_token());
-        token.size() >= 2 && token.front() == '"' && token.back() == '"' && !has_backslash(token)) {
-      out = std::string(token.data() + 1, token.size() - 2);
-      return std::nullopt;
+    if (const std::string_view token = v.raw_json_token(); !token.empty() && token.front() == '"') {
+      // Most strings hold no escape: their bytes are taken from the line as
+      // they stand (the parser has checked them for UTF-8 and raw controls).
+      if (const char* end = plain_end(token)) {
+        out = std::string(token.data() + 1, end);
+        return std::nullopt;
+      }
+      if (token.size() >= kDirectUnescape && unescape_into(token, out)) return std::nullopt;
     }
     std::string_view text;
     if (const auto error = v.get_string().get(text)) {
@@ -380,14 +342,33 @@ class Decoder {
     return std::nullopt;
   }
 
+  // Long texts with escapes are unescaped into a buffer that stays in the
+  // cache, instead of into the parser's buffer that spans the whole line.
+  // The unescaper is the one the on-demand parser itself calls, taken from
+  // simdjson's internal interface. False when an escape is invalid.
+  bool unescape_into(std::string_view token, std::string& out) {
+    if (strings_.implementation == nullptr) return false;
+    // The unescaper writes whole blocks, up to kLinePadding bytes past the text.
+    const std::size_t needed = token.size() + kLinePadding;
+    if (strings_.capacity < needed) {
+      strings_.buffer = std::make_unique_for_overwrite<std::uint8_t[]>(needed);
+      strings_.capacity = needed;
+    }
+    std::uint8_t* begin = strings_.buffer.get();
+    const std::uint8_t* end = strings_.implementation->parse_string(
+        reinterpret_cast<const std::uint8_t*>(token.data()) + 1, begin);
+    if (end == nullptr) return false;
+    out = std::string(reinterpret_cast<const char*>(begin), static_cast<std::size_t>(end - begin));
+    return true;
+  }
+
   Status read(od::value& v, std::size_t, bool& out) {
     if (v.get_bool().get(out)) return expected("true or false", v);
     return std::nullopt;
   }
 
   template <std::unsigned_integral T>
-    requires(!std::same_as<T, bool>)
-  Status read(od::value& v, std::size_t, T& out) {
+  requires(!std::same_as<T, bool>) Status read(od::value& v, std::size_t, T& out) {
     std::uint64_t n = 0;
     if (v.get_uint64().get(n) || n > std::numeric_limits<T>::max()) {
       return expected("an integer in 0.." + std::to_string(std::numeric_limits<T>::max()), v);
@@ -398,8 +379,8 @@ class Decoder {
 
   Status read(od::value& v, std::size_t, std::int64_t& out) {
     if (v.get_int64().get(out)) {
-      return expected("an integer in " + std::to_string(std::numeric_limits<std::int64_t>::min()) + ".." +
-                          std::to_string(std::numeric_limits<std::int64_t>::max()),
+      return expected("an integer in " + std::to_string(std::numeric_limits<std::int64_t>::min()) +
+                          ".." + std::to_string(std::numeric_limits<std::int64_t>::max()),
                       v);
     }
     return std::nullopt;
@@ -439,6 +420,9 @@ class Decoder {
     od::array array;
     if (v.get_array().get(array)) return expected("an array", v);
     if (depth > kMaxJsonDepth) return too_deep();
+    // Nested arrays are counted first so that each is allocated once. The
+    // top-level ones span most of the line and are left to grow: counting
+    // them would cost another pass over it.
     if (depth > 2) {
       std::size_t count = 0;
       if (!array.count_elements().get(count)) out.reserve(count);
@@ -456,24 +440,49 @@ class Decoder {
     return std::nullopt;
   }
 
-  Status read(od::value& v, std::size_t depth, Item& out) { return record(v, depth, out, kItemFields); }
-  Status read(od::value& v, std::size_t depth, Choice& out) { return record(v, depth, out, kChoiceFields, true); }
-  Status read(od::value& v, std::size_t depth, Prompt& out) { return record(v, depth, out, kPromptFields, true); }
-  Status read(od::value& v, std::size_t depth, Form& out) { return record(v, depth, out, kFormFields); }
-  Status read(od::value& v, std::size_t depth, Session& out) { return record(v, depth, out, kSessionFields); }
-  Status read(od::value& v, std::size_t depth, Content& out) { return record(v, depth, out, kContentFields); }
-  Status read(od::value& v, std::size_t depth, Nav& out) { return record(v, depth, out, kNavFields); }
-  Status read(od::value& v, std::size_t depth, FileChange& out) { return record(v, depth, out, kFileChangeFields); }
+  Status read(od::value& v, std::size_t depth, Item& out) {
+    return record(v, depth, out, kItemFields);
+  }
+  Status read(od::value& v, std::size_t depth, Choice& out) {
+    return record(v, depth, out, kChoiceFields, true);
+  }
+  Status read(od::value& v, std::size_t depth, Prompt& out) {
+    return record(v, depth, out, kPromptFields, true);
+  }
+  Status read(od::value& v, std::size_t depth, Form& out) {
+    return record(v, depth, out, kFormFields);
+  }
+  Status read(od::value& v, std::size_t depth, Session& out) {
+    return record(v, depth, out, kSessionFields);
+  }
+  Status read(od::value& v, std::size_t depth, Content& out) {
+    return record(v, depth, out, kContentFields);
+  }
+  Status read(od::value& v, std::size_t depth, Nav& out) {
+    return record(v, depth, out, kNavFields);
+  }
+  Status read(od::value& v, std::size_t depth, FileChange& out) {
+    return record(v, depth, out, kFileChangeFields);
+  }
   Status read(od::value& v, std::size_t depth, DetailsPanel& out) {
     return record(v, depth, out, kDetailsPanelFields);
   }
-  Status read(od::value& v, std::size_t depth, DiffRow& out) { return row(v, depth, out, kDiffRowElements); }
-  Status read(od::value& v, std::size_t depth, NavEntry& out) { return row(v, depth, out, kNavEntryElements); }
-  Status read(od::value& v, std::size_t depth, LabelValue& out) { return row(v, depth, out, kLabelValueElements); }
-  Status read(od::value& v, std::size_t depth, McpRow& out) { return row(v, depth, out, kMcpRowElements); }
+  Status read(od::value& v, std::size_t depth, DiffRow& out) {
+    return row(v, depth, out, kDiffRowElements);
+  }
+  Status read(od::value& v, std::size_t depth, NavEntry& out) {
+    return row(v, depth, out, kNavEntryElements);
+  }
+  Status read(od::value& v, std::size_t depth, LabelValue& out) {
+    return row(v, depth, out, kLabelValueElements);
+  }
+  Status read(od::value& v, std::size_t depth, McpRow& out) {
+    return row(v, depth, out, kMcpRowElements);
+  }
 
   const char* base_;
   od::document& document_;
+  Unescaper& strings_;
   std::string scratch_;  // canonical text of skipped values, thrown away
 };
 
@@ -484,6 +493,7 @@ struct Workspace {
   od::parser parser;
   std::unique_ptr<char[]> buffer;
   std::size_t capacity = 0;
+  Unescaper strings;
 };
 
 }  // namespace
@@ -509,7 +519,9 @@ std::variant<Snapshot, DecodeError> decode_snapshot(const std::string& line) {
     return DecodeError{std::string("invalid JSON: ") + simdjson::error_message(error)};
   }
   Snapshot snapshot;
-  if (auto failure = Decoder(text, document).snapshot(snapshot)) return DecodeError{message(*failure)};
+  if (auto failure = Decoder(text, document, workspace.strings).snapshot(snapshot)) {
+    return DecodeError{message(*failure)};
+  }
   return snapshot;
 }
 

@@ -14,7 +14,9 @@ bool is_number_char(char c) {
   return (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
 }
 
-bool is_integer(std::string_view number) { return number.find_first_of(".eE") == std::string_view::npos; }
+bool is_integer(std::string_view number) {
+  return number.find_first_of(".eE") == std::string_view::npos;
+}
 
 // from_chars leaves the value alone when it is out of range; the decimal
 // exponent of the first significant digit tells overflow from underflow.
@@ -26,7 +28,8 @@ double out_of_range_double(std::string_view number) {
   if (e != std::string_view::npos) {
     std::string_view digits = number.substr(e + 1);
     const bool exponent_negative = !digits.empty() && digits.front() == '-';
-    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+')) digits.remove_prefix(1);
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+      digits.remove_prefix(1);
     for (char c : digits) {
       exponent = std::min(exponent * 10 + (c - '0'), 1'000'000'000LL);
     }
@@ -44,9 +47,8 @@ double out_of_range_double(std::string_view number) {
 
 double to_double(std::string_view number) {
   double value = 0;
-  const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-  (void)end;
-  return error == std::errc::result_out_of_range ? out_of_range_double(number) : value;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), value);
+  return result.ec == std::errc::result_out_of_range ? out_of_range_double(number) : value;
 }
 
 // Integers of any size: the digit strings, with -0 read as 0 (JSON has no
@@ -93,7 +95,9 @@ bool json_equal(const JsonValue& a, const JsonValue& b) {
     } else if (c == '-' || (c >= '0' && c <= '9')) {
       const std::size_t x_end = number_end(x, i);
       const std::size_t y_end = number_end(y, j);
-      if (!(y[j] == '-' || (y[j] >= '0' && y[j] <= '9')) || !numbers_equal(x.substr(i, x_end - i), y.substr(j, y_end - j))) return false;
+      if (!(y[j] == '-' || (y[j] >= '0' && y[j] <= '9')) ||
+          !numbers_equal(x.substr(i, x_end - i), y.substr(j, y_end - j)))
+        return false;
       i = x_end;
       j = y_end;
     } else {

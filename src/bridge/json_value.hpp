@@ -30,6 +30,8 @@ bool json_equal(const JsonValue& a, const JsonValue& b);
 // The canonical form of one JSON text, or none when it is not valid JSON.
 std::optional<JsonValue> json_value(std::string_view text);
 
-inline bool operator==(const JsonValue& a, const JsonValue& b) { return json_equal(a, b); }
+inline bool operator==(const JsonValue& a, const JsonValue& b) {
+  return json_equal(a, b);
+}
 
 }  // namespace orvane::bridge

@@ -7,7 +7,12 @@ namespace orvane::bridge {
 std::size_t utf8_sequence_length(std::string_view text, std::size_t offset) {
   const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[offset + k]); };
   const std::uint8_t lead = byte(0);
-  const std::size_t n = lead < 0x80 ? 1 : lead < 0xc2 ? 0 : lead < 0xe0 ? 2 : lead < 0xf0 ? 3 : lead < 0xf5 ? 4 : 0;
+  const std::size_t n = lead < 0x80   ? 1
+                        : lead < 0xc2 ? 0
+                        : lead < 0xe0 ? 2
+                        : lead < 0xf0 ? 3
+                        : lead < 0xf5 ? 4
+                                      : 0;
   if (n == 0 || offset + n > text.size()) return 0;
   for (std::size_t k = 1; k < n; ++k) {
     if ((byte(k) & 0xc0) != 0x80) return 0;

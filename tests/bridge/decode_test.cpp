@@ -8,7 +8,9 @@
 
 namespace orvane::bridge {
 
-void PrintTo(const JsonValue& value, std::ostream* os) { *os << value.text; }
+void PrintTo(const JsonValue& value, std::ostream* os) {
+  *os << value.text;
+}
 
 namespace {
 
@@ -27,7 +29,9 @@ std::string refusal(const std::string& line) {
   return error != nullptr ? error->message : "(accepted)";
 }
 
-JsonValue json(std::string text) { return JsonValue{std::move(text)}; }
+JsonValue json(std::string text) {
+  return JsonValue{std::move(text)};
+}
 
 // One line with every key of every record, each with a distinct value.
 constexpr std::string_view kFullSnapshot = R"json({
@@ -89,12 +93,14 @@ TEST(DecodeSnapshot, FullLineFillsEveryField) {
   EXPECT_TRUE(s.panel_loading);
   EXPECT_EQ(s.panel_lines, (std::vector<std::string>{"# Head", "body"}));
   EXPECT_EQ(s.panel_tones, (std::vector<std::string>{"title", "dim"}));
-  EXPECT_EQ(s.items, (std::vector<Item>{{"Open", "/open", json(R"({"a":true,"b":null})"), "Files"}}));
+  EXPECT_EQ(s.items,
+            (std::vector<Item>{{"Open", "/open", json(R"({"a":true,"b":null})"), "Files"}}));
   ASSERT_TRUE(s.prompt.has_value());
   EXPECT_EQ(s.prompt->kind, "permission");
   EXPECT_EQ(s.prompt->id, "p1");
   EXPECT_EQ(s.prompt->lines, std::vector<std::string>{"Run ls?"});
-  EXPECT_EQ(s.prompt->choices, (std::vector<Choice>{{"Yes", "yes", "y", false}, {"No", "no", "n", true}}));
+  EXPECT_EQ(s.prompt->choices,
+            (std::vector<Choice>{{"Yes", "yes", "y", false}, {"No", "no", "n", true}}));
   EXPECT_EQ(s.form, (Form{"f1", "text", true, true, "saved", 8}));
   EXPECT_EQ(s.controls, (std::vector<Item>{{"Stop", "", std::nullopt, ""}}));
   EXPECT_EQ(s.restore, "restored");
@@ -120,7 +126,8 @@ TEST(DecodeSnapshot, FullLineFillsEveryField) {
   EXPECT_EQ(s.queue_lines, std::vector<std::string>{"queued"});
   EXPECT_EQ(s.update_notice, "v2 available");
   EXPECT_EQ(s.nav, (Nav{{{"Heading", "h", true}, {"Entry", "e", false}}, -3}));
-  EXPECT_EQ(s.sessions, (std::vector<Session>{{"Today", "s1", "One", "/w", "idle", "done", "3 msgs", true}}));
+  EXPECT_EQ(s.sessions,
+            (std::vector<Session>{{"Today", "s1", "One", "/w", "idle", "done", "3 msgs", true}}));
   EXPECT_EQ(s.tabs, (std::vector<Session>{{"", "s2", "", "/v", "", "", "", false}}));
   EXPECT_EQ(s.archived_label, "Archived (4)");
   EXPECT_TRUE(s.sessions_truncated);
@@ -128,8 +135,9 @@ TEST(DecodeSnapshot, FullLineFillsEveryField) {
   EXPECT_EQ(s.details_panel.tab, "Files");
   EXPECT_EQ(s.details_panel.logs_header, (std::vector<LabelValue>{{"Log", "/tmp/log"}}));
   EXPECT_EQ(s.details_panel.session, (std::vector<LabelValue>{{"Model", "m"}}));
-  EXPECT_EQ(s.details_panel.files,
-            (std::vector<FileChange>{{"a.cpp", 5, 6, true, true, std::vector<std::string>{"+x", "-y"}}}));
+  EXPECT_EQ(
+      s.details_panel.files,
+      (std::vector<FileChange>{{"a.cpp", 5, 6, true, true, std::vector<std::string>{"+x", "-y"}}}));
   EXPECT_EQ(s.details_panel.files_summary, "1 file");
   EXPECT_EQ(s.details_panel.mcp, (std::vector<McpRow>{{"success", "git", "ready"}}));
   EXPECT_EQ(s.logs, std::vector<std::string>{"log line"});
@@ -156,7 +164,8 @@ TEST(DecodeSnapshot, FullLineFillsEveryField) {
   EXPECT_EQ(b.path, "src/a.cpp");
   EXPECT_EQ(b.added, 3u);
   EXPECT_EQ(b.removed, 4u);
-  EXPECT_EQ(b.diff_rows, (std::vector<DiffRow>{{0, "", 12, "new line", "add"}, {13, "old", 0, "", "del"}}));
+  EXPECT_EQ(b.diff_rows,
+            (std::vector<DiffRow>{{0, "", 12, "new line", "add"}, {13, "old", 0, "", "del"}}));
   EXPECT_EQ(b.gap, 2u);
   EXPECT_EQ(b.number, 9u);
   EXPECT_TRUE(b.collapsed);
@@ -211,7 +220,8 @@ TEST(DecodeSnapshot, NullMeansNoneWhereTheTypeAllowsIt) {
 }
 
 TEST(DecodeSnapshot, ValuesAreStoredExactly) {
-  const Snapshot s = decoded(R"({"title":"  a\u00e9\n\t ","voice_level":1,"sch\u0065ma":2,"model":""})");
+  const Snapshot s =
+      decoded(R"({"title":"  a\u00e9\n\t ","voice_level":1,"sch\u0065ma":2,"model":""})");
   EXPECT_EQ(s.title, "  aé\n\t ");
   EXPECT_EQ(s.voice_level, 1.0);
   EXPECT_EQ(s.schema, 2u);  // keys compare after unescaping
@@ -225,6 +235,41 @@ TEST(DecodeSnapshot, ValuesAreStoredExactly) {
   EXPECT_EQ(limits.blocks[0].number, 4294967295u);
   EXPECT_EQ(limits.nav->selected, INT64_MIN);
   EXPECT_EQ(limits.voice_level, -1.5e-3);
+}
+
+TEST(DecodeSnapshot, StringsDecodeAlikeWhateverTheirLength) {
+  // Short strings and long ones with escapes take different ways through the
+  // decoder; both must give the same bytes.
+  const std::string escaped = R"(a\"b\\c\/d\b\f\n\r\t\u00e9\ud83d\ude00é )";
+  const std::string plain = "a\"b\\c/d\b\f\n\r\té😀é ";
+  for (const std::size_t repeats : {1, 40}) {
+    std::string line = R"({"title":")";
+    std::string expected;
+    for (std::size_t i = 0; i < repeats; ++i) {
+      line += escaped;
+      expected += plain;
+    }
+    EXPECT_EQ(decoded(line + R"("})").title, expected) << repeats;
+  }
+  const std::string long_text(300, 'x');
+  EXPECT_EQ(refusal(R"({"title":")" + long_text + R"(\q"})"),
+            R"(title: invalid string ")" + std::string(39, 'x') + "…");
+  EXPECT_EQ(refusal(R"({"title":")" + long_text + R"(\ud800"})"),
+            R"(title: invalid string ")" + std::string(39, 'x') + "…");
+}
+
+TEST(DecodeSnapshot, LineParsedInPlaceIgnoresWhatFollowsItInItsBuffer) {
+  // A line with spare capacity is parsed where it lies; the bytes after its
+  // end are whatever the buffer held before.
+  std::string line = R"({"title":"one","lines":["a"]})";
+  const std::size_t size = line.size();
+  line += R"(,"title":"two"}]]]}"\)";
+  line.append(kLinePadding, '"');
+  line.resize(size);
+  ASSERT_GE(line.capacity(), size + kLinePadding);
+  const Snapshot s = decoded(line);
+  EXPECT_EQ(s.title, "one");
+  EXPECT_EQ(s.lines, std::vector<std::string>{"a"});
 }
 
 TEST(DecodeSnapshot, UnknownKeysAreSkippedAtAnyDepth) {
@@ -242,9 +287,10 @@ TEST(DecodeSnapshot, UnknownKeysAreSkippedAtAnyDepth) {
 }
 
 TEST(DecodeSnapshot, FreeValuesAreKeptInCanonicalForm) {
-  const Snapshot s =
-      decoded(R"({"items":[{"operation":{ "b" : [1.0, {"y":null,"x":"\u00e9\n"}], "a" : 100000000000000000000000 }}]})");
-  EXPECT_EQ(s.items[0].operation->text, R"({"a":100000000000000000000000,"b":[1.0,{"x":"é\n","y":null}]})");
+  const Snapshot s = decoded(
+      R"({"items":[{"operation":{ "b" : [1.0, {"y":null,"x":"\u00e9\n"}], "a" : 100000000000000000000000 }}]})");
+  EXPECT_EQ(s.items[0].operation->text,
+            R"({"a":100000000000000000000000,"b":[1.0,{"x":"é\n","y":null}]})");
 }
 
 struct RefusalCase {
@@ -268,24 +314,33 @@ TEST(DecodeSnapshot, InvalidLinesAreRefusedSayingWhereAndWhat) {
       {R"({"blocks":[{"members":{}}]})", "blocks[0].members: expected an array, found an object"},
       {R"({"voice_level":"1"})", R"(voice_level: expected a number, found "1")"},
       {R"({"voice_level":null})", "voice_level: expected a number, found null"},
-      {R"({"context_used":"12"})", R"(context_used: expected an integer in 0..18446744073709551615, found "12")"},
+      {R"({"context_used":"12"})",
+       R"(context_used: expected an integer in 0..18446744073709551615, found "12")"},
       // Integer widths, signs, fractions and exponents.
-      {R"({"blocks":[{},{},{},{"gap":70000}]})", "blocks[3].gap: expected an integer in 0..65535, found 70000"},
+      {R"({"blocks":[{},{},{},{"gap":70000}]})",
+       "blocks[3].gap: expected an integer in 0..65535, found 70000"},
       {R"({"schema":-1})", "schema: expected an integer in 0..4294967295, found -1"},
-      {R"({"schema":4294967296})", "schema: expected an integer in 0..4294967295, found 4294967296"},
-      {R"({"revision":1.5})", "revision: expected an integer in 0..18446744073709551615, found 1.5"},
-      {R"({"revision":1.0})", "revision: expected an integer in 0..18446744073709551615, found 1.0"},
-      {R"({"revision":1e3})", "revision: expected an integer in 0..18446744073709551615, found 1e3"},
+      {R"({"schema":4294967296})",
+       "schema: expected an integer in 0..4294967295, found 4294967296"},
+      {R"({"revision":1.5})",
+       "revision: expected an integer in 0..18446744073709551615, found 1.5"},
+      {R"({"revision":1.0})",
+       "revision: expected an integer in 0..18446744073709551615, found 1.0"},
+      {R"({"revision":1e3})",
+       "revision: expected an integer in 0..18446744073709551615, found 1e3"},
       {R"({"revision":18446744073709551616})",
        "revision: expected an integer in 0..18446744073709551615, found 18446744073709551616"},
       {R"({"revision":01})", "revision: expected an integer in 0..18446744073709551615, found 01"},
       {R"({"blocks":[{"number":4294967296}]})",
        "blocks[0].number: expected an integer in 0..4294967295, found 4294967296"},
       {R"({"nav":{"selected":9223372036854775808}})",
-       "nav.selected: expected an integer in -9223372036854775808..9223372036854775807, found 9223372036854775808"},
+       "nav.selected: expected an integer in -9223372036854775808..9223372036854775807, found "
+       "9223372036854775808"},
       {R"({"nav":{"selected":-1.0}})",
-       "nav.selected: expected an integer in -9223372036854775808..9223372036854775807, found -1.0"},
-      {R"({"context_marks":[1,-2]})", "context_marks[1]: expected an integer in 0..18446744073709551615, found -2"},
+       "nav.selected: expected an integer in -9223372036854775808..9223372036854775807, found "
+       "-1.0"},
+      {R"({"context_marks":[1,-2]})",
+       "context_marks[1]: expected an integer in 0..18446744073709551615, found -2"},
       // Fixed-length rows.
       {R"({"blocks":[{"diff_rows":[[1,"a",2,"b"]]}]})",
        "blocks[0].diff_rows[0]: expected an array of 5 elements, found 4"},
@@ -293,11 +348,16 @@ TEST(DecodeSnapshot, InvalidLinesAreRefusedSayingWhereAndWhat) {
        "blocks[0].diff_rows[0]: expected an array of 5 elements, found 6"},
       {R"({"blocks":[{"diff_rows":[[1,"a",-2,"b","add"]]}]})",
        "blocks[0].diff_rows[0][2]: expected an integer in 0..4294967295, found -2"},
-      {R"({"blocks":[{"diff_rows":[{}]}]})", "blocks[0].diff_rows[0]: expected an array of 5 elements, found an object"},
-      {R"({"nav":{"items":[["a","b","yes"]]}})", R"(nav.items[0][2]: expected true or false, found "yes")"},
-      {R"({"details_panel":{"mcp":[["a","b"]]}})", "details_panel.mcp[0]: expected an array of 3 elements, found 2"},
-      {R"({"details_panel":{"session":[["a",null]]}})", "details_panel.session[0][1]: expected a string, found null"},
-      {R"({"details_panel":{"files":[{"diff":"x"}]}})", R"(details_panel.files[0].diff: expected an array, found "x")"},
+      {R"({"blocks":[{"diff_rows":[{}]}]})",
+       "blocks[0].diff_rows[0]: expected an array of 5 elements, found an object"},
+      {R"({"nav":{"items":[["a","b","yes"]]}})",
+       R"(nav.items[0][2]: expected true or false, found "yes")"},
+      {R"({"details_panel":{"mcp":[["a","b"]]}})",
+       "details_panel.mcp[0]: expected an array of 3 elements, found 2"},
+      {R"({"details_panel":{"session":[["a",null]]}})",
+       "details_panel.session[0][1]: expected a string, found null"},
+      {R"({"details_panel":{"files":[{"diff":"x"}]}})",
+       R"(details_panel.files[0].diff: expected an array, found "x")"},
       // Required keys of prompts and choices.
       {R"({"prompt":{"kind":"question","id":"q","lines":[]}})", R"(prompt: missing key "choices")"},
       {R"({"prompt":{}})", R"(prompt: missing key "kind")"},
@@ -310,27 +370,37 @@ TEST(DecodeSnapshot, InvalidLinesAreRefusedSayingWhereAndWhat) {
       {R"({"blocks":[{"id":"a","id":"b"}]})", R"(blocks[0]: duplicate key "id")"},
       {R"({"x":1,"x":2})", R"(duplicate key "x")"},
       {R"({"x":1,"\u0078":2})", R"(duplicate key "x")"},
-      {R"({"items":[{"operation":{"a":1,"a":2}}]})", R"(items[0].operation: duplicate key "a" at offset 23)"},
+      {R"({"items":[{"operation":{"a":1,"a":2}}]})",
+       R"(items[0].operation: duplicate key "a" at offset 23)"},
       // Malformed free and unknown values.
-      {R"({"items":[{"operation":[1,2}]}]})", "items[0].operation: expected ',' or ']' at offset 27"},
+      {R"({"items":[{"operation":[1,2}]}]})",
+       "items[0].operation: expected ',' or ']' at offset 27"},
       {R"({"items":[{"operation":01}]})", "items[0].operation: invalid number at offset 23"},
-      {R"({"items":[{"operation":tru}]})", "items[0].operation: unexpected character 't' at offset 23"},
-      {R"({"items":[{"operation":"\ud800"}]})", "items[0].operation: lone surrogate in \\u escape at offset 30"},
+      {R"({"items":[{"operation":tru}]})",
+       "items[0].operation: unexpected character 't' at offset 23"},
+      {R"({"items":[{"operation":"\ud800"}]})",
+       "items[0].operation: lone surrogate in \\u escape at offset 30"},
       {R"({"x":[1,,2],"schema":1})", "x: unexpected character ',' at offset 8"},
-      {R"({"x":{"a" 1}})", "x: invalid JSON at offset 10: The JSON document has an improper structure: missing or "
-                           "superfluous commas, braces, missing keys, etc."},
+      {R"({"x":{"a" 1}})",
+       "x: invalid JSON at offset 10: The JSON document has an improper structure: missing or "
+       "superfluous commas, braces, missing keys, etc."},
       // Bridge text in messages cannot reach the terminal as controls.
       {"{\"\\u001b[31m\":[1,,]}", "\\x1b[31m: unexpected character ',' at offset 17"},
+      {"{\"\\u009b31m\":[1,,]}", "\\u009b31m: unexpected character ',' at offset 16"},
       {R"({"title":"\ud800"})", R"(title: invalid string "\ud800")"},
-      {"{\"title\":\"\xe2\x80\x8f\x1b\"}", "invalid JSON: Within strings, some characters must be escaped, we found unescaped characters"},
+      {"{\"title\":\"\xe2\x80\x8f\x1b\"}",
+       "invalid JSON: Within strings, some characters must be escaped, we found unescaped "
+       "characters"},
       // Framing of the line.
       {"[]", "expected an object, found an array"},
       {"1", "expected an object, found a scalar"},
       {"", "invalid JSON: Empty: no JSON found"},
-      {R"({"schema":1)", "invalid JSON: JSON document ended early in the middle of an object or array."},
+      {R"({"schema":1)",
+       "invalid JSON: JSON document ended early in the middle of an object or array."},
       {R"({"schema":1}})", "unexpected text after the object at offset 12"},
-      {R"({"schema":1,})", "invalid JSON at offset 12: The JSON document has an improper structure: missing or "
-                           "superfluous commas, braces, missing keys, etc."},
+      {R"({"schema":1,})",
+       "invalid JSON at offset 12: The JSON document has an improper structure: missing or "
+       "superfluous commas, braces, missing keys, etc."},
       {"{\"title\":\"\xff\"}", "invalid JSON: The input is not valid UTF-8"},
   };
   for (const auto& c : cases) EXPECT_EQ(refusal(c.line), c.message) << c.line;
@@ -347,15 +417,21 @@ std::string nested_members(std::size_t depth) {
 TEST(DecodeSnapshot, DeepNestingIsRefusedNotACrash) {
   const std::string deep(100'000, '[');
   const std::string deep_end(100'000, ']');
-  EXPECT_EQ(refusal(R"({"items":[{"operation":)" + deep + deep_end + "}]}"),
-            "items[0].operation: nested deeper than 1024 levels");
-  EXPECT_EQ(refusal(R"({"x":)" + deep + deep_end + "}"), "x: nested deeper than 1024 levels");
-  EXPECT_EQ(refusal(R"({"x":)" + deep), "invalid JSON: JSON document ended early in the middle of an object or array.");
+  // The operation starts at offset 23 on level 4, so its 1022nd array, at
+  // offset 23 + 1021, would be level 1025.
+  EXPECT_EQ(
+      refusal(R"({"items":[{"operation":)" + deep + deep_end + "}]}"),
+      "items[0].operation: nested deeper than 1024 levels at offset " + std::to_string(23 + 1021));
+  EXPECT_EQ(refusal(R"({"x":)" + deep + deep_end + "}"),
+            "x: nested deeper than 1024 levels at offset " + std::to_string(5 + 1023));
+  EXPECT_EQ(refusal(R"({"x":)" + deep),
+            "invalid JSON: JSON document ended early in the middle of an object or array.");
 
   // The whole line counts: the root object is level 1.
-  EXPECT_EQ(refusal(R"({"x":)" + std::string(1023, '[') + std::string(1023, ']') + "}"), "(accepted)");
+  EXPECT_EQ(refusal(R"({"x":)" + std::string(1023, '[') + std::string(1023, ']') + "}"),
+            "(accepted)");
   EXPECT_EQ(refusal(R"({"x":)" + std::string(1024, '[') + std::string(1024, ']') + "}"),
-            "x: nested deeper than 1024 levels");
+            "x: nested deeper than 1024 levels at offset 1028");
 
   // Each level of members is an array and an object: 511 levels fit.
   EXPECT_EQ(refusal(nested_members(510)), "(accepted)");

@@ -24,7 +24,8 @@ TEST(JsonValue, CanonicalFormIsCompactSortedAndKeepsNumbersAsWritten) {
       {R"({"\u0062":1,"a":2})", R"({"a":2,"b":1})"},
       {R"({"z":{"y":1,"x":[{"b":1,"a":2}]},"a":0})", R"({"a":0,"z":{"x":[{"a":2,"b":1}],"y":1}})"},
       {R"([{"b":[{"d":0,"c":1}],"a":{}}])", R"([{"a":{},"b":[{"c":1,"d":0}]}])"},
-      {R"("\u0041\/\"\\\b\f\n\r\t\u0001\u001F\u007f")", "\"A/\\\"\\\\\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\""},
+      {R"("\u0041\/\"\\\b\f\n\r\t\u0001\u001F\u007f")",
+       "\"A/\\\"\\\\\\b\\f\\n\\r\\t\\u0001\\u001f\x7f\""},
       {R"("\u00e9\ud83d\ude00é€")", "\"é😀é€\""},
       {R"("\u2028 <\/script>")", "\"\u2028 </script>\""},
       {"[1.0,1.00,1e0,-0,1E+2,2.5e-3,123456789012345678901234567890]",
@@ -39,6 +40,38 @@ TEST(JsonValue, CanonicalFormIsCompactSortedAndKeepsNumbersAsWritten) {
     ASSERT_TRUE(value.has_value()) << c.input;
     EXPECT_EQ(value->text, c.canonical) << c.input;
   }
+}
+
+TEST(JsonValue, CompactAndSpacedInputGiveTheSameForm) {
+  // Values written compactly with plain strings take a quicker way than the
+  // rest; spacing an input out sends it the general way.
+  const std::string inputs[] = {
+      R"({"type":"open","id":12,"scale":1.0})",
+      R"({"z":{"y":[{"b":1,"a":[true,false,null]}],"x":-0.5e+3},"a":"plain text"})",
+      R"([{"c":1,"b":2,"a":3,"d":{"f":[],"e":{}}},"x",0,-1.25E-2])",
+      R"({"k10":1,"k9":2,"k8":3,"k7":4,"k6":5,"k5":6,"k4":7,"k3":8,"k2":9,"k1":10,"k0":11})",
+  };
+  for (const auto& input : inputs) {
+    std::string spaced;
+    for (const char c : input) {
+      spaced += c;
+      if (c == ',' || c == ':' || c == '[' || c == '{') spaced += ' ';
+    }
+    const auto compact = json_value(input);
+    const auto general = json_value(spaced);
+    ASSERT_TRUE(compact && general) << input;
+    EXPECT_EQ(compact->text, general->text) << input;
+  }
+  // More members and levels than the quick way holds.
+  std::string wide = "{";
+  for (int i = 99; i >= 0; --i)
+    wide += "\"k" + std::to_string(i) + "\":" + std::to_string(i) + (i > 0 ? "," : "}");
+  const auto sorted = json_value(wide);
+  ASSERT_TRUE(sorted.has_value());
+  EXPECT_TRUE(sorted->text.starts_with(R"({"k0":0,"k1":1,"k10":10,"k11":11,)")) << sorted->text;
+  const std::string deep = std::string(40, '[') + R"({"b":1,"a":2})" + std::string(40, ']');
+  EXPECT_EQ(json_value(deep)->text,
+            std::string(40, '[') + R"({"a":2,"b":1})" + std::string(40, ']'));
 }
 
 struct RejectCase {
@@ -88,7 +121,9 @@ TEST(JsonValue, InvalidTextIsRefusedWithOffsetAndReason) {
 }
 
 TEST(JsonValue, NestingIsLimitedWithoutRecursion) {
-  const auto nested = [](std::size_t depth) { return std::string(depth, '[') + std::string(depth, ']'); };
+  const auto nested = [](std::size_t depth) {
+    return std::string(depth, '[') + std::string(depth, ']');
+  };
   EXPECT_TRUE(json_value(nested(kMaxJsonDepth)).has_value());
   EXPECT_FALSE(json_value(nested(kMaxJsonDepth + 1)).has_value());
 
