@@ -3,11 +3,16 @@
 #include <algorithm>
 #include <variant>
 
-#include "app/keys.hpp"
+#include "app/completion.hpp"
+#include "app/completion_request.hpp"
+#include "app/dispatch.hpp"
 #include "app/intake.hpp"
+#include "app/paste.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "render/dialogs/completion.hpp"
 #include "render/draw.hpp"
+#include "render/targets.hpp"
 #include "render/ticks.hpp"
 #include "trace/labels.hpp"
 
@@ -24,16 +29,32 @@ render::View view_of(const LoopState& state) {
           state.panel_text_focus, state.sidebar_offset,   state.logs_offset,      state.details_offset};
 }
 
+// In target mode the focused target is highlighted; an index past the targets focuses none.
+std::optional<render::Target> focused_target(const LoopState& state) {
+  if (!state.target_mode) return std::nullopt;
+  const std::vector<render::Target> targets = render::targets(state.cache);
+  if (state.target_index >= targets.size()) return std::nullopt;
+  return targets[state.target_index];
+}
+
 std::optional<Error> draw(Io& io, LoopState& state) {
+  state.cache.focus_range = focused_target(state);
+  state.cache.voice_anchor = state.voice_anchor;
   const auto frame_start = Clock::now();
   state.cache.slow_tick = render::slow_tick(frame_start - state.cache.clock);
   state.cache.fast_tick = render::fast_tick(frame_start - state.cache.clock);
   Clock::time_point render_end;
   auto error = io.terminal.draw([&](tui::Frame& frame) {
     state.regions = render::draw(frame, state.snapshot, view_of(state), state.cache);
+    if (popup_active(state)) {
+      render::dialogs::completion(frame, state.overlay, state.regions.transcript, state.popup_selection);
+    }
     render_end = Clock::now();
   });
   if (error) return error_from(error, "cannot draw on the terminal");
+  // Cleared here rather than when the wait times out, so that what the completion check
+  // after the frame asks for is drawn in the next iteration.
+  state.redraw = false;
   const auto now = Clock::now();
   // The bridge streams logs only while someone can read them.
   const bool logs_visible = state.regions.details.width != 0 && state.snapshot.details_panel.tab == "Logs";
@@ -61,10 +82,7 @@ std::optional<Error> draw(Io& io, LoopState& state) {
 // Redraw timing while nothing happens: 30 frames a second while the agent is busy,
 // 8 for any other animation, none otherwise.
 void tick(LoopState& state, Clock::time_point now) {
-  if (!state.animating) {
-    state.redraw = false;
-    return;
-  }
+  if (!state.animating) return;
   const auto tick = render::fast_tick(now - state.animation_start);
   const auto step = render::slow_tick(now - state.animation_start);
   const auto& status = state.snapshot.status;
@@ -73,8 +91,6 @@ void tick(LoopState& state, Clock::time_point now) {
     state.last_tick = tick;
     state.last_step = step;
     state.redraw = true;
-  } else {
-    state.redraw = false;
   }
 }
 
@@ -120,13 +136,15 @@ BatchResult handle_events(Io& io, LoopState& state, const std::vector<term::Even
   if (!state.pending_input_start) state.pending_input_start = arrived;
   state.pending_input_label = input_label(batch);
   const auto now = Clock::now();
-  state.redraw = false;
   BatchResult result;
+  const KeyContext context{io.outbox, now, [&io] { return io.tty.size(); }};
   for (const auto& event : batch) {
     if (const auto* key = std::get_if<term::KeyEvent>(&event)) {
-      const auto outcome = handle_key(state, io.outbox, *key);
-      if (outcome.error) return {Handled::Continue, error_from(outcome.error, "cannot write to the bridge")};
-      if (outcome.outcome == KeyOutcome::Quit) return {Handled::Quit, {}};
+      auto outcome = dispatch_key(state, context, *key);
+      if (outcome.error) return {Handled::Continue, std::move(outcome.error)};
+      if (outcome.quit) return {Handled::Quit, {}};
+    } else if (const auto* paste = std::get_if<term::PasteEvent>(&event)) {
+      route_paste(state, paste->text, now);
     } else if (const auto* resize = std::get_if<term::ResizeEvent>(&event)) {
       io.terminal.resize(resize->width, resize->height);
       state.cache.reset();
@@ -154,8 +172,14 @@ std::optional<Error> run_loop(Io io, LoopState& state) {
 
     if (auto error = autosave(state, io.outbox, Clock::now())) return error_from(error, "cannot write to the bridge");
 
+    state.overlay = completion_overlay(state);
+
     if (state.redraw) {
       if (auto error = draw(io, state)) return error;
+    }
+
+    if (auto error = check_completion_request(state, io.outbox, Clock::now())) {
+      return error_from(error, "cannot write to the bridge");
     }
 
     auto ready = io.tty.poll(kInputWait, io.channel.wake_fd());

@@ -1,10 +1,8 @@
 #include "input/messages.hpp"
 
-#include <utf8proc.h>
-
 #include <utility>
 
-#include "unicode/utf8.hpp"
+#include "unicode/case.hpp"
 
 namespace orvane::input {
 
@@ -36,26 +34,6 @@ std::optional<Message> form_message(std::string_view type, const bridge::Snapsho
   message["body"] = form_editor.text;
   message["revision"] = edit_count;
   return message;
-}
-
-// Simple Unicode lower-casing, code point by code point.
-std::string lower(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      out += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
-      ++i;
-      continue;
-    }
-    const unicode::Decoded d = unicode::decode(text, i);
-    unicode::append_utf8(
-        out, static_cast<char32_t>(utf8proc_tolower(static_cast<utf8proc_int32_t>(d.code_point))));
-    i += d.length;
-  }
-  return out;
 }
 
 const char* mode_word(SubmitMode mode) {
@@ -107,10 +85,10 @@ Message operation_message(std::uint64_t generation, const bridge::JsonValue& ope
 
 std::optional<Message> pick_message(const bridge::Snapshot& snapshot, std::size_t n,
                                     std::string_view filter) {
-  const std::string needle = lower(filter);
+  const std::string needle = unicode::to_lower(filter);
   std::size_t matched = 0;
   for (const bridge::Item& item : snapshot.items) {
-    if (lower(item.label).find(needle) == std::string::npos) continue;
+    if (unicode::to_lower(item.label).find(needle) == std::string::npos) continue;
     if (matched++ != n) continue;
     if (item.operation) return operation_message(snapshot.generation, *item.operation);
     Message message = with_generation("pick", snapshot.generation);

@@ -1,0 +1,66 @@
+#pragma once
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <system_error>
+
+#include "app/dispatch.hpp"
+#include "app/state.hpp"
+#include "render/regions.hpp"
+#include "term/event.hpp"
+
+// The stages of the key chain and what they share. Each stage either passes the key on
+// (nullopt) or consumes it with a result; `dispatch_key` runs them in order.
+namespace orvane::app {
+
+using Handled = std::optional<KeyDispatch>;
+
+inline Handled consumed() {
+  return KeyDispatch{};
+}
+
+// Consumed; a write error ends the run.
+Handled sent(std::error_code error);
+
+// Key tests. A character named alone ("k", "[") means that character typed without Ctrl.
+bool is(const term::KeyEvent& key, term::Key code);
+bool is_char(const term::KeyEvent& key, char32_t c);
+bool is_ctrl(const term::KeyEvent& key, char32_t letter);
+bool has_ctrl(const term::KeyEvent& key);
+bool has_shift(const term::KeyEvent& key);
+bool has_alt(const term::KeyEvent& key);
+
+// The transcript offset as shown: the bottom while following.
+std::size_t effective_offset(const LoopState& state);
+// Whether the details sidebar of the last frame is drawn over the transcript.
+bool details_over_transcript(const render::Regions& regions);
+// Whether the text is empty or all whitespace.
+bool is_blank(std::string_view text);
+// Filter texts: append a typed character (unless it is a control character), remove the last one.
+void append_character(std::string& text, char32_t c);
+void pop_character(std::string& text);
+
+// Actions that several keys share.
+Handled sessions_sidebar(LoopState& state, const KeyContext& context);
+Handled logs_toggle(LoopState& state, const KeyContext& context);
+Handled details_toggle(LoopState& state, const KeyContext& context);
+
+// The stages, in chain order.
+Handled voice_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled quit_key(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled details_overlay_key(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled details_focus_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled sidebar_filter_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled target_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled chord_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled prompt_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled context_panel_key(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled logs_view_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled form_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled panel_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled popup_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled page_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+Handled composer_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);
+
+}  // namespace orvane::app
