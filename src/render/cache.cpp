@@ -67,6 +67,7 @@ void Cache::update(const std::vector<std::string>& plain, std::uint16_t wrap_wid
 void Cache::reset() {
   width = 0;
   parts.clear();
+  blocks.clear();
   sidebar_rows.reset();
   details_rows.reset();
 }

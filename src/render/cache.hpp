@@ -33,6 +33,17 @@ struct Part {
   bool blanked = false;
 };
 
+// A block's place in the laid-out transcript: its part, and copies of the few fields that
+// decide whether the part can stay, so that checking a long unchanged transcript reads one
+// contiguous list instead of visiting every part.
+struct PlacedBlock {
+  std::shared_ptr<const Part> part;
+  std::string id;
+  std::string rev;
+  std::uint16_t width = 0;
+  bool blanked = false;
+};
+
 // A position in the transcript: a line index and a display column.
 struct TextPoint {
   std::size_t line = 0;
@@ -85,15 +96,20 @@ struct Cache {
   // Byte offset in the composer text where the voice preview is shown.
   std::optional<std::size_t> voice_anchor;
   std::optional<Selection> selection;
-  // The blocks `lines` were built from; empty while they come from plain lines.
-  std::vector<bridge::Content> blocks;
+  // The blocks `lines` were built from, in order, as their parts (each part keeps its
+  // block, so the blocks are not copied again); empty while the lines come from plain
+  // lines. While not empty, `lines` and `actions` hold one part per block in the same order.
+  std::vector<PlacedBlock> blocks;
   // The click value of every transcript line.
   Indexed<std::optional<bridge::JsonValue>> actions;
   // The plain lines `lines` were built from; empty while they come from blocks.
   std::vector<std::string> plain_source;
   Indexed<tui::Line> lines;
-  // The `agent_page` the parts were keyed with.
+  // The `agent_page` of the current snapshot.
   std::string page_key;
+  // The `agent_page` the parts in `blocks` were keyed with; `page_key` follows the
+  // snapshot even on frames that rebuild nothing.
+  std::string built_page;
   std::string session_filter;
   std::optional<SidebarRows> sidebar_rows;
   std::optional<TextPanel> text_panel;

@@ -53,14 +53,22 @@ struct Indexed {
     while (kept < parts.size() && kept < replacement.size() && parts[kept] == replacement[kept]) {
       ++kept;
     }
-    starts.resize(kept);
-    std::size_t total = kept == 0 ? 0 : starts.back() + parts[kept - 1]->size();
-    for (std::size_t i = kept; i < replacement.size(); ++i) {
+    parts = std::move(replacement);
+    recount_from(kept);
+  }
+
+  // Brings `starts` and `len` up to date after the parts from index `first` on were
+  // replaced, added or dropped in place; the starts before it stay. This lets a long
+  // sequence take a change near its end without copying every part reference.
+  void recount_from(std::size_t first) {
+    first = std::min({first, starts.size(), parts.size()});
+    starts.resize(first);
+    std::size_t total = first == 0 ? 0 : starts.back() + parts[first - 1]->size();
+    for (std::size_t i = first; i < parts.size(); ++i) {
       starts.push_back(total);
-      total += replacement[i]->size();
+      total += parts[i]->size();
     }
     len = total;
-    parts = std::move(replacement);
   }
 };
 

@@ -11,7 +11,8 @@ namespace orvane::render {
 // its plain lines when it has no blocks, else its blocks, each laid out only when no
 // part built from the same block at the same width can be reused. While the composer
 // holds text (`composer_typed`) hint blocks are laid out blank, so only they are laid
-// out again when that changes.
+// out again when that changes. The work done besides comparing the blocks is in
+// proportion to the blocks that changed.
 void update_transcript(Cache& cache, const bridge::Snapshot& snapshot, bool composer_typed,
                        std::uint16_t width, const Palette& palette);
 

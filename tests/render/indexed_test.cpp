@@ -98,5 +98,24 @@ TEST(Indexed, SetPartsShrinks) {
   EXPECT_TRUE(sequence.starts.empty());
 }
 
+TEST(Indexed, RecountFromTakesChangesMadeInPlace) {
+  Indexed<int> sequence;
+  sequence.set_parts({part({1, 2}), part({3}), part({4, 5})});
+  // A middle part replaced by a longer one, the last dropped, two appended.
+  sequence.parts[1] = part({6, 7, 8});
+  sequence.parts.pop_back();
+  sequence.parts.push_back(part({}));
+  sequence.parts.push_back(part({9}));
+  sequence.recount_from(1);
+  EXPECT_EQ(sequence.starts, (std::vector<std::size_t>{0, 2, 5, 5}));
+  EXPECT_EQ(sequence.len, 6u);
+  EXPECT_EQ(all(sequence, 7), (std::vector<std::optional<int>>{1, 2, 6, 7, 8, 9, std::nullopt}));
+  // Dropping parts from the end.
+  sequence.parts.resize(1);
+  sequence.recount_from(1);
+  EXPECT_EQ(sequence.starts, (std::vector<std::size_t>{0}));
+  EXPECT_EQ(sequence.len, 2u);
+}
+
 }  // namespace
 }  // namespace orvane::render

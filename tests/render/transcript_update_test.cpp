@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,6 +73,14 @@ std::vector<std::string> from_scratch(const Snapshot& snapshot, bool typed, std:
   return drawn(cache);
 }
 
+// The keys of the part map, sorted.
+std::vector<std::string> keys(const Cache& cache) {
+  std::vector<std::string> out;
+  for (const auto& entry : cache.parts) out.push_back(entry.first);
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
 class TranscriptUpdate : public testing::Test {
  protected:
   void update(const Snapshot& snapshot, bool typed = false, std::uint16_t width = 60) {
@@ -120,6 +130,31 @@ TEST_F(TranscriptUpdate, InsertingAtTheFrontLaysOutEveryBlock) {
   snapshot.blocks.insert(snapshot.blocks.begin(), note("first", "first"));
   update(snapshot);
   EXPECT_EQ(cache.built_blocks, 1001u);
+  EXPECT_EQ(drawn(cache), from_scratch(snapshot, false, 60));
+}
+
+TEST_F(TranscriptUpdate, RevisionTagsDecideWhetherATaggedBlockChanged) {
+  Snapshot snapshot = transcript(3);
+  snapshot.blocks[1].rev = "1";
+  update(snapshot);
+  // The bridge vouches that the block did not change; its old lines stay.
+  snapshot.blocks[1].text = "changed";
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 0u);
+  EXPECT_EQ(test::plain_text(*cache.lines.get(1)), "  block 1");
+  snapshot.blocks[1].rev = "2";
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 1u);
+  EXPECT_EQ(test::plain_text(*cache.lines.get(1)), "  changed");
+  // With the tag on one side only, the blocks are compared field by field.
+  snapshot.blocks[1].rev.clear();
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 1u);
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 0u);
+  snapshot.blocks[1].text = "untagged";
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 1u);
   EXPECT_EQ(drawn(cache), from_scratch(snapshot, false, 60));
 }
 
@@ -325,6 +360,88 @@ TEST_F(TranscriptUpdate, ComingBackToAPageReusesItsParts) {
   update(conversation);
   EXPECT_EQ(cache.built_blocks, 0u);
   EXPECT_EQ(drawn(cache), from_scratch(conversation, false, 60));
+}
+
+struct ChangeCase {
+  std::string name;
+  std::size_t blocks;
+  std::function<void(Snapshot&)> change;
+  std::uint16_t width;
+  std::size_t built;
+};
+
+class TranscriptChange : public TranscriptUpdate, public testing::WithParamInterface<ChangeCase> {};
+
+// Whatever changed, the cache ends up as one that saw only the new snapshot would be:
+// the same lines and click values, and parts under the same keys.
+TEST_P(TranscriptChange, EndsAsAFreshLayoutWould) {
+  const ChangeCase& c = GetParam();
+  Snapshot snapshot = c.blocks > 100 ? empty_blocks(c.blocks, "") : transcript(c.blocks);
+  update(snapshot);
+  c.change(snapshot);
+  update(snapshot, false, c.width);
+  EXPECT_EQ(cache.built_blocks, c.built);
+  Cache fresh;
+  update_transcript(fresh, snapshot, false, c.width, kPalette);
+  EXPECT_EQ(drawn(cache), drawn(fresh));
+  EXPECT_EQ(keys(cache), keys(fresh));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TranscriptChange,
+    testing::Values(
+        ChangeCase{"append", 30, [](Snapshot& s) { s.blocks.push_back(note("new", "new")); }, 60, 1},
+        ChangeCase{"edit_in_the_middle", 30, [](Snapshot& s) { s.blocks[15].text = "edited"; }, 60, 1},
+        ChangeCase{"new_id_at_an_index", 30, [](Snapshot& s) { s.blocks[5] = note("other", "x"); }, 60,
+                   1},
+        ChangeCase{"drop_the_tail", 30, [](Snapshot& s) { s.blocks.resize(27); }, 60, 0},
+        ChangeCase{"drop_the_tail_and_append", 30,
+                   [](Snapshot& s) {
+                     s.blocks.resize(27);
+                     s.blocks.push_back(note("new", "new"));
+                   },
+                   60, 1},
+        ChangeCase{"edit_and_new_width", 30, [](Snapshot& s) { s.blocks[0].text = "edited"; }, 40, 30},
+        // Blocks without a kept part are laid out again: the five coming back within
+        // reach of the end and the one still out of reach.
+        ChangeCase{"shrink_below_the_kept_blocks", 16390, [](Snapshot& s) { s.blocks.resize(16385); },
+                   60, 6},
+        // The block that falls out of reach keeps its lines but loses its part.
+        ChangeCase{"grow_past_the_kept_blocks", 16384,
+                   [](Snapshot& s) { s.blocks.push_back(note("new", "new")); }, 60, 1}),
+    [](const testing::TestParamInfo<ChangeCase>& info) { return info.param.name; });
+
+TEST_F(TranscriptUpdate, NewPageWithTheSameBlocksKeysThemOnItsNextChange) {
+  Snapshot snapshot = transcript(3);
+  update(snapshot);
+  // The blocks are the same, so nothing is laid out, but the page changed.
+  snapshot.agent_page = "sub";
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 0u);
+  EXPECT_EQ(cache.page_key, "sub");
+  // Its parts were keyed with the old page: none can be found under the new one.
+  snapshot.blocks.push_back(note("new", "new"));
+  update(snapshot);
+  EXPECT_EQ(cache.built_blocks, 4u);
+  EXPECT_TRUE(cache.parts.contains("sub|b0:0"));
+  EXPECT_TRUE(cache.parts.contains("|b0:0"));
+  EXPECT_EQ(drawn(cache), from_scratch(snapshot, false, 60));
+}
+
+TEST_F(TranscriptUpdate, AnEditCountsItsStalePartAgainstTheBound) {
+  Snapshot a = empty_blocks(16384, "a");
+  const Snapshot b = empty_blocks(16384, "b");
+  update(b);
+  update(a);
+  EXPECT_EQ(cache.parts.size(), 32768u);
+  // The stale part of the edited block and the new one together pass the bound: the
+  // other page loses its parts.
+  a.blocks[100].text = "edited";
+  update(a);
+  EXPECT_EQ(cache.built_blocks, 1u);
+  EXPECT_EQ(cache.parts.size(), 16384u);
+  update(b);
+  EXPECT_EQ(cache.built_blocks, 16384u);
 }
 
 }  // namespace
