@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <memory>
 #include <string_view>
@@ -62,6 +63,14 @@ Outcome run(Channel& channel) {
   return {{}, state->trace.finish()};
 }
 
+// Ends the process once the run is over. The reader thread may still be reading or checking
+// a line, so the static objects it uses (the UTF-8 validator among them) must not be
+// destroyed under it: flush what is buffered and leave without running destructors.
+[[noreturn]] void leave(int status) {
+  std::fflush(nullptr);
+  std::_Exit(status);
+}
+
 }  // namespace
 }  // namespace orvane::app
 
@@ -92,8 +101,8 @@ int main(int argc, char** argv) {
   }
   if (outcome.error) {
     std::fprintf(stderr, "Error: %s\n", outcome.error->message.c_str());
-    return 1;
+    leave(1);
   }
   if (outcome.trace_line) std::fputs(outcome.trace_line->c_str(), stderr);
-  return 0;
+  leave(0);
 }

@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 
 #include "support/pty_client.hpp"
 #include "term/session_bytes.hpp"
@@ -90,6 +92,27 @@ TEST(Session, CtrlQSendsQuitAndExitsZero) {
   EXPECT_EQ(exit_code(client.wait_exit()), 0);
   EXPECT_EQ(client.output(), "{\"text\":\"\",\"type\":\"quit\"}\n");
   EXPECT_TRUE(restored_last(client.terminal()));
+}
+
+// The reader thread may still be taking in lines while the run ends; that must not crash
+// the way out.
+TEST(Session, QuitWhileLinesKeepArrivingExitsZero) {
+  for (int round = 0; round < 20; ++round) {
+    PtyClient client;
+    ASSERT_TRUE(client.send_stdin("{\"schema\":1,\"revision\":1,\"lines\":[\"ready\"]}\n"));
+    ASSERT_TRUE(client.wait_terminal("ready"));
+    std::atomic<bool> stop = false;
+    std::thread feeder([&] {
+      const std::string line = "{\"schema\":1,\"lines\":[\"" + std::string(100, 'x') + "\"]}\n";
+      while (!stop && client.send_stdin(line)) {
+      }
+    });
+    client.type("\x11");
+    const int status = client.wait_exit();
+    stop = true;
+    feeder.join();
+    EXPECT_EQ(exit_code(status), 0) << "round " << round << ", status " << status;
+  }
 }
 
 }  // namespace
