@@ -22,7 +22,7 @@ release: deps
 	cmake --build $(RELEASE_DIR) -j $(JOBS)
 
 demo: release
-	tools/play-example $(RELEASE_DIR)/orvane-tui tools/example.jsonl
+	$(RELEASE_DIR)/orvane-demo
 
 bench: release
 	@for b in $(RELEASE_DIR)/bench/bench_*; do echo "== $$b"; $$b || exit 1; done

@@ -1,0 +1,102 @@
+// orvane-demo runs the real client inside tmux, and the test looks at the pane as a person
+// would: the welcome hints, a message in its bubble, a tool group that spins and then shows
+// its output, the markdown answer, and the shell screen back after Ctrl+q.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <initializer_list>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "tmux.hpp"
+
+namespace orvane::demo {
+namespace {
+
+using testing::Tmux;
+
+// Whether one pane row holds every part.
+bool row_holds(const std::string& pane, std::initializer_list<std::string_view> parts) {
+  std::istringstream rows(pane);
+  for (std::string row; std::getline(rows, row);) {
+    if (std::all_of(parts.begin(), parts.end(), [&](std::string_view part) { return row.find(part) != row.npos; })) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// Whether the row holding `text` shows a spinner frame.
+bool spins(const std::string& pane, std::string_view text) {
+  for (std::string_view frame : {"⠋", "⠙", "⠹", "⠸", "⠼", "⠴", "⠦", "⠧", "⠇", "⠏"}) {
+    if (row_holds(pane, {text, frame})) return true;
+  }
+  return false;
+}
+
+std::string file_text(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  return text.str();
+}
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!Tmux::installed()) GTEST_SKIP() << "tmux is not installed (make test installs it)";
+    std::filesystem::create_directories(dir_);
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string log() const { return file_text(dir_ / "demo.log"); }
+
+  const std::filesystem::path dir_ =
+      std::filesystem::temp_directory_path() / ("orvane-demo-e2e-" + std::to_string(::getpid()));
+};
+
+TEST_F(EndToEnd, ATurnAsAPersonSeesIt) {
+  // At quarter speed each state stays on screen for seconds, long enough for a loaded
+  // machine to see it. The edit goes ahead without its permission prompt, which the client
+  // does not draw yet. The client is the orvane-tui beside orvane-demo.
+  const std::string command = "printf 'before the demo\\n'; " + std::string(ORVANE_DEMO_PATH) +
+                              " --allow-edits --speed 0.25 --log " + (dir_ / "demo.log").string() +
+                              "; echo demo-exit=$?; exec sleep 600";
+  Tmux tmux;
+  if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  std::string pane;
+
+  ASSERT_TRUE(tmux.wait_for([](const std::string& p) {
+    return p.find("send a message") != std::string::npos && p.find("quit") != std::string::npos;
+  }, pane)) << "the welcome hints\n" << pane << log();
+
+  tmux.type("hello from tmux");
+  tmux.key("Enter");
+  ASSERT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"hello from tmux", "#1"});
+  }, pane)) << "the message in its bubble, numbered\n" << pane << log();
+
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) { return spins(p, "Exploring the workspace"); }, pane))
+      << "the tool group spins while it runs\n" << pane;
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"Explored 3 items"}) && !spins(p, "Explored 3 items") &&
+           row_holds(p, {"size", "612 B"});
+  }, pane)) << "the finished group with its output\n" << pane;
+
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"French", "Bonjour, Ada !"}) &&
+           p.find("format string syntax") != std::string::npos && p.find("Worked for") != std::string::npos;
+  }, pane)) << "the markdown answer with its table and link, then the summary\n" << pane;
+
+  tmux.key("C-q");
+  ASSERT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
+  EXPECT_NE(pane.find("before the demo"), std::string::npos) << "the shell screen is back\n" << pane;
+  EXPECT_EQ(pane.find("send a message"), std::string::npos) << pane;
+}
+
+}  // namespace
+}  // namespace orvane::demo
