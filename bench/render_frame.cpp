@@ -5,7 +5,9 @@
 // lays out everything again.
 //
 // Each case runs over blocks that carry revision tags, as the bridge sends them, and over
-// untagged blocks, which are compared field by field.
+// untagged blocks, which are compared field by field. As in the client, drawing is told
+// which leading blocks are the very ones of the last frame: all of them when no line
+// arrived, those before the splice of a transcript patch.
 
 #include <benchmark/benchmark.h>
 
@@ -177,11 +179,12 @@ struct Screen {
   orvane::tui::Buffer buffer{{0, 0, kWidth, kHeight}};
   orvane::render::Cache cache;
 
-  void draw(const Snapshot& snapshot, std::uint16_t width = kWidth) {
+  void draw(const Snapshot& snapshot, std::size_t blocks_as_drawn, std::uint16_t width = kWidth) {
     buffer.reset({0, 0, width, kHeight});
     orvane::tui::Frame frame{buffer, buffer.area(), {}};
-    benchmark::DoNotOptimize(orvane::render::draw(
-        frame, snapshot, orvane::render::View{composer, form, answer, {}}, cache));
+    orvane::render::View view{composer, form, answer, {}};
+    view.blocks_as_drawn = blocks_as_drawn;
+    benchmark::DoNotOptimize(orvane::render::draw(frame, snapshot, view, cache));
   }
 };
 
@@ -192,8 +195,8 @@ void report(benchmark::State& state, const Screen& screen) {
 void BM_Unchanged(benchmark::State& state, bool tagged) {
   const Snapshot snapshot = transcript(tagged);
   Screen screen;
-  screen.draw(snapshot);
-  for (auto _ : state) screen.draw(snapshot);
+  screen.draw(snapshot, 0);
+  for (auto _ : state) screen.draw(snapshot, kBlocks);
   report(state, screen);
 }
 
@@ -201,14 +204,14 @@ void BM_Unchanged(benchmark::State& state, bool tagged) {
 void BM_Appended(benchmark::State& state, bool tagged) {
   Snapshot snapshot = transcript(tagged);
   Screen screen;
-  screen.draw(snapshot);
+  screen.draw(snapshot, 0);
   Words words;
   std::size_t next = kBlocks;
   for (auto _ : state) {
     state.PauseTiming();
     snapshot.blocks.push_back(block_at(words, next++, tagged));
     state.ResumeTiming();
-    screen.draw(snapshot);
+    screen.draw(snapshot, snapshot.blocks.size() - 1);
   }
   report(state, screen);
 }
@@ -217,7 +220,7 @@ void BM_Appended(benchmark::State& state, bool tagged) {
 void BM_Edited(benchmark::State& state, bool tagged) {
   Snapshot snapshot = transcript(tagged);
   Screen screen;
-  screen.draw(snapshot);
+  screen.draw(snapshot, 0);
   Content& block = snapshot.blocks[kBlocks / 2];
   std::size_t edits = 0;
   for (auto _ : state) {
@@ -225,7 +228,7 @@ void BM_Edited(benchmark::State& state, bool tagged) {
     block.text = "edited " + std::to_string(++edits);
     if (tagged) block.rev = std::to_string(edits + 1);
     state.ResumeTiming();
-    screen.draw(snapshot);
+    screen.draw(snapshot, kBlocks / 2);
   }
   report(state, screen);
 }
@@ -238,11 +241,11 @@ void BM_FirstCharacter(benchmark::State& state, bool tagged) {
     state.PauseTiming();
     screen.composer.text.clear();
     screen.composer.cursor = 0;
-    screen.draw(snapshot);
+    screen.draw(snapshot, kBlocks);
     screen.composer.text.assign(1, 'h');
     screen.composer.cursor = 1;
     state.ResumeTiming();
-    screen.draw(snapshot);
+    screen.draw(snapshot, kBlocks);
   }
   report(state, screen);
 }
@@ -255,7 +258,7 @@ void BM_Resized(benchmark::State& state, bool tagged) {
   for (auto _ : state) {
     width = width == kWidth ? kWidth - 1 : kWidth;
     screen.cache.reset();
-    screen.draw(snapshot, width);
+    screen.draw(snapshot, kBlocks, width);
   }
   report(state, screen);
 }

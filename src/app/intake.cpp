@@ -244,6 +244,7 @@ std::optional<Error> apply(LoopState& state, bridge::Snapshot next, input::Outbo
   next.last_opened = state.snapshot.last_opened;
 
   state.snapshot = std::move(next);
+  state.blocks_as_drawn = std::min(state.blocks_as_drawn, kept);
   state.first_spinning_block =
       first_spinning_block(state.snapshot.blocks, std::min(kept, state.first_spinning_block));
   state.animating =

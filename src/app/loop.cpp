@@ -26,7 +26,8 @@ constexpr std::size_t kBatchEvents = 256;
 render::View view_of(const LoopState& state) {
   return {state.composer,        state.form_editor,       state.answer,           state.panel_filter,
           state.selection,       state.transcript_offset, state.panel_scroll,     state.follow,
-          state.panel_text_focus, state.sidebar_offset,   state.logs_offset,      state.details_offset};
+          state.panel_text_focus, state.sidebar_offset,   state.logs_offset,      state.details_offset,
+          state.blocks_as_drawn};
 }
 
 // In target mode the focused target is highlighted; an index past the targets focuses none.
@@ -52,6 +53,7 @@ std::optional<Error> draw(Io& io, LoopState& state) {
     render_end = Clock::now();
   });
   if (error) return error_from(error, "cannot draw on the terminal");
+  state.blocks_as_drawn = state.snapshot.blocks.size();
   // Cleared here rather than when the wait times out, so that what the completion check
   // after the frame asks for is drawn in the next iteration.
   state.redraw = false;

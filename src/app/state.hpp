@@ -111,6 +111,9 @@ struct LoopState {
 
   // Rendering: laid-out lines between frames, and where the last frame put everything.
   render::Cache cache;
+  // The leading blocks of the snapshot that are still those the last frame was drawn from:
+  // a transcript patch keeps the blocks before its splice, a whole snapshot none.
+  std::size_t blocks_as_drawn = 0;
   render::Regions regions;
 
   // Loop control.

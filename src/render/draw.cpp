@@ -51,7 +51,8 @@ Regions draw(tui::Frame& frame, const bridge::Snapshot& snapshot, const View& vi
   const std::uint16_t composer = composer_height(frame.area, view.composer, snapshot);
   const Regions regions = render::regions(frame.area, snapshot, composer);
 
-  update_transcript(cache, snapshot, !view.composer.text.empty(), regions.transcript.width, palette);
+  update_transcript(cache, snapshot, !view.composer.text.empty(), regions.transcript.width, palette,
+                    view.blocks_as_drawn);
   draw_transcript(frame.buffer, regions.transcript, snapshot, view, cache, palette);
 
   draw_composer(frame.buffer, regions.composer, snapshot, view.composer, palette, cache.voice_anchor,

@@ -28,6 +28,9 @@ struct View {
   std::size_t sidebar_offset = 0;
   std::size_t logs_offset = 0;
   std::size_t details_offset = 0;
+  // How many leading blocks of the snapshot are, as the loop knows, the very ones the last
+  // frame was drawn from; comparing them again is spared.
+  std::size_t blocks_as_drawn = 0;
 };
 
 // Paints one whole frame of the snapshot and returns where everything went. Only the

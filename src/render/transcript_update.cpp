@@ -89,11 +89,12 @@ PlacedBlock placed_block(const std::shared_ptr<const Part>& part) {
   return {part, part->block.id, part->block.rev, part->width, part->blanked};
 }
 
-// How many leading blocks are the same as the ones the parts were built from.
+// How many leading blocks are the same as the ones the parts were built from; the first
+// `known_same` are so without comparing.
 std::size_t same_prefix(const std::vector<PlacedBlock>& placed,
-                        const std::vector<bridge::Content>& blocks) {
+                        const std::vector<bridge::Content>& blocks, std::size_t known_same) {
   const std::size_t count = std::min(placed.size(), blocks.size());
-  std::size_t same = 0;
+  std::size_t same = std::min(known_same, count);
   while (same < count && same_as_placed(placed[same], blocks[same])) ++same;
   return same;
 }
@@ -225,7 +226,7 @@ void relayout_in_place(Cache& cache, const std::vector<bridge::Content>& blocks,
 }  // namespace
 
 void update_transcript(Cache& cache, const bridge::Snapshot& snapshot, bool composer_typed,
-                       std::uint16_t width, const Palette& palette) {
+                       std::uint16_t width, const Palette& palette, std::size_t known_same) {
   cache.update_time = {};
   cache.built_blocks = 0;
   cache.composer_typed = composer_typed;
@@ -235,7 +236,7 @@ void update_transcript(Cache& cache, const bridge::Snapshot& snapshot, bool comp
     cache.update(snapshot.lines, width, palette);
     return;
   }
-  const std::size_t same = same_prefix(cache.blocks, blocks);
+  const std::size_t same = same_prefix(cache.blocks, blocks, known_same);
   const bool unchanged = same == cache.blocks.size() && same == blocks.size() &&
                          cache.plain_source.empty() && cache.width == width;
   if (unchanged && composer_typed == cache.built_typed) return;

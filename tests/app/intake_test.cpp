@@ -360,6 +360,23 @@ TEST_F(IntakeTest, PatchesAppendAndReplace) {
   EXPECT_EQ(block_ids(state.snapshot), (std::vector<std::string>{"y"}));
 }
 
+// Drawing trusts this count not to compare the blocks again, so it may never claim a
+// block that a line replaced.
+TEST_F(IntakeTest, BlocksAsDrawnKeepOnlyWhatPatchesKeep) {
+  apply(R"({"schema":1,"revision":1,"blocks":[{"id":"a"},{"id":"b"},{"id":"c"}]})");
+  EXPECT_EQ(state.blocks_as_drawn, 0u);
+  state.blocks_as_drawn = 3;  // as after a frame
+  apply(R"({"schema":2,"revision":2,"blocks_from":3,"blocks":[{"id":"d"}]})");
+  EXPECT_EQ(state.blocks_as_drawn, 3u);
+  apply(R"({"schema":2,"revision":3,"blocks_from":1,"blocks":[{"id":"x"}]})");
+  EXPECT_EQ(state.blocks_as_drawn, 1u);
+  apply(R"({"schema":2,"revision":4,"blocks_from":2,"blocks":[{"id":"y"}]})");
+  EXPECT_EQ(state.blocks_as_drawn, 1u);
+  state.blocks_as_drawn = 3;
+  apply(R"({"schema":1,"revision":5,"blocks":[{"id":"a"},{"id":"x"},{"id":"y"}]})");
+  EXPECT_EQ(state.blocks_as_drawn, 0u);
+}
+
 struct RefusedCase {
   std::string name;
   std::string line;

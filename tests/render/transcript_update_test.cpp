@@ -345,6 +345,17 @@ TEST_F(TranscriptUpdate, OtherPagesKeepTheirPartsWithinTheBound) {
   EXPECT_EQ(cache.built_blocks, 16384u);
 }
 
+// The loop vouches for the blocks it knows unchanged; those after them are still compared.
+TEST_F(TranscriptUpdate, VouchedBlocksAreTakenAsTheyWere) {
+  Snapshot snapshot = transcript(4);
+  update(snapshot);
+  snapshot.blocks[3].text = "edited";
+  snapshot.blocks.push_back(note("new", "new"));
+  update_transcript(cache, snapshot, false, 60, kPalette, 3);
+  EXPECT_EQ(cache.built_blocks, 2u);
+  EXPECT_EQ(drawn(cache), from_scratch(snapshot, false, 60));
+}
+
 TEST_F(TranscriptUpdate, ComingBackToAPageReusesItsParts) {
   const Snapshot conversation = transcript(3);
   Snapshot page;
