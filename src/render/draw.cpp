@@ -6,6 +6,7 @@
 #include "render/composer_geometry.hpp"
 #include "render/composer_view.hpp"
 #include "render/decorate.hpp"
+#include "render/dialogs/prompt.hpp"
 #include "render/palette.hpp"
 #include "render/transcript_update.hpp"
 #include "tui/block.hpp"
@@ -57,6 +58,10 @@ Regions draw(tui::Frame& frame, const bridge::Snapshot& snapshot, const View& vi
 
   draw_composer(frame.buffer, regions.composer, snapshot, view.composer, palette, cache.voice_anchor,
                 cache.voice_reveal, {cache.slow_tick, cache.fast_tick});
+  if (snapshot.prompt) {
+    dialogs::draw_prompt(frame, regions.transcript, *snapshot.prompt, view.selection, view.panel_scroll,
+                         view.answer, palette);
+  }
   draw_recording_mark(frame.buffer, regions.composer, snapshot, palette, cache.slow_tick);
   return regions;
 }
