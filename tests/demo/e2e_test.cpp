@@ -1,6 +1,7 @@
 // orvane-demo runs the real client inside tmux, and the test looks at the pane as a person
 // would: the welcome hints, a message in its bubble, a tool group that spins and then shows
-// its output, the markdown answer, and the shell screen back after Ctrl+q.
+// its output, a permission prompt answered by its key, the markdown answer, and the shell
+// screen back after Ctrl+q.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -61,8 +62,8 @@ class EndToEnd : public ::testing::Test {
 
 TEST_F(EndToEnd, ATurnAsAPersonSeesIt) {
   // At quarter speed each state stays on screen for seconds, long enough for a loaded
-  // machine to see it. The edit goes ahead without its permission prompt, which the client
-  // does not draw yet. The client is the orvane-tui beside orvane-demo.
+  // machine to see it. The edit goes ahead without its permission prompt, which the next
+  // test answers. The client is the orvane-tui beside orvane-demo.
   const std::string command = "printf 'before the demo\\n'; " + std::string(ORVANE_DEMO_PATH) +
                               " --allow-edits --speed 0.25 --log " + (dir_ / "demo.log").string() +
                               "; echo demo-exit=$?; exec sleep 600";
@@ -96,6 +97,35 @@ TEST_F(EndToEnd, ATurnAsAPersonSeesIt) {
   ASSERT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
   EXPECT_NE(pane.find("before the demo"), std::string::npos) << "the shell screen is back\n" << pane;
   EXPECT_EQ(pane.find("send a message"), std::string::npos) << pane;
+}
+
+TEST_F(EndToEnd, APermissionPromptAnsweredByItsKey) {
+  const std::string command = std::string(ORVANE_DEMO_PATH) + " --log " + (dir_ / "demo.log").string() +
+                              "; echo demo-exit=$?; exec sleep 600";
+  Tmux tmux;
+  if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  std::string pane;
+  ASSERT_TRUE(tmux.wait_for_text("send a message", pane)) << pane << log();
+
+  tmux.type("please edit the greeting");
+  tmux.key("Enter");
+  ASSERT_TRUE(tmux.wait_for([](const std::string& p) {
+    return p.find("Permission requested") != std::string::npos && row_holds(p, {"[y]", "Allow once"}) &&
+           row_holds(p, {"[e]", "(unavailable)"});
+  }, pane)) << "the permission prompt with its choices\n" << pane << log();
+
+  // The disabled choice does not answer; its allowed neighbour does.
+  tmux.type("e");
+  tmux.type("y");
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return p.find("Permission requested") == std::string::npos && p.find("Worked for") != std::string::npos;
+  }, pane)) << "the prompt gone and the turn finished\n" << pane << log();
+  const std::string bridge_log = log();
+  EXPECT_NE(bridge_log.find("answered: allow"), std::string::npos) << bridge_log;
+  EXPECT_EQ(bridge_log.find("answered: edit"), std::string::npos) << bridge_log;
+
+  tmux.key("C-q");
+  EXPECT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
 }
 
 }  // namespace
