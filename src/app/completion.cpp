@@ -6,20 +6,11 @@
 
 namespace orvane::app {
 
-namespace {
-
-bool is_continuation(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
-}  // namespace
-
 // Walks back from the end, so that a long text costs only its last word.
 std::string_view word_before(std::string_view before) {
   std::size_t end = before.size();
   while (end > 0) {
-    std::size_t start = end - 1;
-    while (start > 0 && is_continuation(before[start])) --start;
+    const std::size_t start = unicode::code_point_start(before, end);
     if (unicode::is_white_space(unicode::decode(before, start).code_point)) break;
     end = start;
   }

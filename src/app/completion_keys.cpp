@@ -34,9 +34,9 @@ void accept(LoopState& state, const std::string& candidate) {
   // With a selection the backspaces would delete it instead of the word.
   composer.anchor.reset();
   const std::string word(word_at_cursor(composer));
-  std::size_t clusters = 0;
-  for (std::string_view cluster : unicode::Graphemes(word)) clusters += cluster.empty() ? 0 : 1;
-  for (; clusters > 0; --clusters) composer.backspace();
+  for (std::size_t clusters = unicode::grapheme_count(word); clusters > 0; --clusters) {
+    composer.backspace();
+  }
   if (word.starts_with('@')) composer.insert("@");
   composer.insert(candidate);
   composer.insert(" ");
@@ -51,7 +51,7 @@ Handled popup_keys(LoopState& state, const KeyContext& context, const term::KeyE
   const std::size_t last = candidates.size() - 1;
   const std::string& selected = candidates[std::min(state.popup_selection, last)];
   if (is(key, Key::Up)) {
-    state.popup_selection = state.popup_selection == 0 ? 0 : state.popup_selection - 1;
+    state.popup_selection = minus(state.popup_selection, 1);
   } else if (is(key, Key::Down)) {
     state.popup_selection = std::min(state.popup_selection + 1, last);
   } else if (is(key, Key::Tab)) {

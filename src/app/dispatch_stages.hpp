@@ -31,12 +31,21 @@ bool has_ctrl(const term::KeyEvent& key);
 bool has_shift(const term::KeyEvent& key);
 bool has_alt(const term::KeyEvent& key);
 
+// `value` less `step`, stopping at 0: scroll offsets and selections never go above the top.
+inline std::size_t minus(std::size_t value, std::size_t step) {
+  return value < step ? 0 : value - step;
+}
+
 // The transcript offset as shown: the bottom while following.
 std::size_t effective_offset(const LoopState& state);
+// Lines a PageUp or PageDown moves the transcript.
+inline constexpr std::size_t kTranscriptPage = 10;
+// Moves the transcript `lines` up or down from where it shows, within the first line and
+// the maximum top, and stops following its end.
+void scroll_up(LoopState& state, std::size_t lines);
+void scroll_down(LoopState& state, std::size_t lines);
 // Whether the details sidebar of the last frame is drawn over the transcript.
 bool details_over_transcript(const render::Regions& regions);
-// Whether the text is empty or all whitespace.
-bool is_blank(std::string_view text);
 // Filter texts: append a typed character (unless it is a control character), remove the last one.
 void append_character(std::string& text, char32_t c);
 void pop_character(std::string& text);

@@ -1,10 +1,10 @@
+#include <algorithm>
 #include <string>
 
 #include "app/dispatch_stages.hpp"
 #include "input/edit.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
-#include "unicode/properties.hpp"
 #include "unicode/utf8.hpp"
 
 namespace orvane::app {
@@ -48,18 +48,19 @@ std::size_t effective_offset(const LoopState& state) {
   return state.follow ? state.cache.max_top : state.transcript_offset;
 }
 
-bool details_over_transcript(const render::Regions& regions) {
-  return regions.details.width > 0 && regions.details.left() < regions.transcript.right();
+void scroll_up(LoopState& state, std::size_t lines) {
+  const std::size_t offset = effective_offset(state);
+  state.transcript_offset = minus(offset, lines);
+  state.follow = false;
 }
 
-bool is_blank(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const unicode::Decoded d = unicode::decode(text, i);
-    if (!unicode::is_white_space(d.code_point)) return false;
-    i += d.length;
-  }
-  return true;
+void scroll_down(LoopState& state, std::size_t lines) {
+  state.transcript_offset = std::min(effective_offset(state) + lines, state.cache.max_top);
+  state.follow = false;
+}
+
+bool details_over_transcript(const render::Regions& regions) {
+  return regions.details.width > 0 && regions.details.left() < regions.transcript.right();
 }
 
 void append_character(std::string& text, char32_t c) {
@@ -67,8 +68,7 @@ void append_character(std::string& text, char32_t c) {
 }
 
 void pop_character(std::string& text) {
-  while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
-  if (!text.empty()) text.pop_back();
+  if (!text.empty()) text.erase(unicode::code_point_start(text, text.size()));
 }
 
 Handled sessions_sidebar(LoopState& state, const KeyContext& context) {

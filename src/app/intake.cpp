@@ -16,13 +16,13 @@
 #include "bridge/patch.hpp"
 #include "bridge/snapshot.hpp"
 #include "editor/editor.hpp"
+#include "editor/spaced.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
 #include "render/animating.hpp"
 #include "trace/labels.hpp"
 #include "unicode/grapheme.hpp"
 #include "unicode/properties.hpp"
-#include "unicode/utf8.hpp"
 
 namespace orvane::app {
 
@@ -30,22 +30,6 @@ namespace {
 
 constexpr std::string_view kUnsupportedSchema = "unsupported bridge schema";
 constexpr auto kAutosaveDelay = std::chrono::milliseconds(700);
-
-bool blank(std::string_view text) {
-  for (std::size_t at = 0; at < text.size();) {
-    const unicode::Decoded decoded = unicode::decode(text, at);
-    if (!unicode::is_white_space(decoded.code_point)) return false;
-    at += decoded.length;
-  }
-  return true;
-}
-
-// The code point that ends at `offset`, which must be past the start.
-char32_t code_point_before(std::string_view text, std::size_t offset) {
-  std::size_t start = offset - 1;
-  while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
-  return unicode::decode(text, start).code_point;
-}
 
 bool grapheme_boundary(std::string_view text, std::size_t offset) {
   std::size_t at = 0;
@@ -69,14 +53,7 @@ void insert_voice(editor::Editor& composer, std::optional<std::size_t>& voice_an
     composer.cursor = *anchor;
   }
   const std::size_t at = composer.cursor;
-  const std::string_view text = composer.text;
-  const bool space_before = at > 0 && !unicode::is_white_space(code_point_before(text, at));
-  const bool space_after =
-      at < text.size() && !unicode::is_white_space(unicode::decode(text, at).code_point);
-  std::string inserted;
-  if (space_before) inserted += ' ';
-  inserted += words;
-  if (space_after) inserted += ' ';
+  const std::string inserted = editor::spaced(composer.text, at, words);
   insert_at_cursor(composer, inserted);
   // The user typed on while recording: the cursor stays where it was in their text.
   if (typed_up_to > at) {
@@ -101,7 +78,7 @@ std::optional<std::string> edit_composer(editor::Editor& composer,
   } else {
     insert_at_cursor(composer, next.insert);
   }
-  if (!next.auto_send_insert || blank(composer.text)) return std::nullopt;
+  if (!next.auto_send_insert || unicode::is_blank(composer.text)) return std::nullopt;
   return composer.take();
 }
 

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <array>
 #include <chrono>
 #include <string>
@@ -11,6 +10,7 @@
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
 #include "render/targets.hpp"
+#include "unicode/properties.hpp"
 
 namespace orvane::app {
 
@@ -18,7 +18,6 @@ namespace {
 
 using term::Key;
 
-constexpr std::size_t kTranscriptPage = 10;
 // A second Esc within this time cancels the agent's turn.
 constexpr auto kDoubleEsc = std::chrono::milliseconds(1500);
 
@@ -40,7 +39,7 @@ constexpr std::array<CtrlCommand, 9> kCtrlCommands = {{
 }};
 
 Handled submit(LoopState& state, const KeyContext& context, const term::KeyEvent& key) {
-  if (is_blank(state.composer.text) && state.snapshot.attachments == 0) return consumed();
+  if (unicode::is_blank(state.composer.text) && state.snapshot.attachments == 0) return consumed();
   const input::SubmitMode mode = has_ctrl(key)  ? input::SubmitMode::kSteer
                                  : has_alt(key) ? input::SubmitMode::kInterrupt
                                                 : input::SubmitMode::kQueue;
@@ -89,7 +88,6 @@ Handled ctrl_key(LoopState& state, const KeyContext& context, const term::KeyEve
 
 Handled composer_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key) {
   editor::Editor& composer = state.composer;
-  const std::size_t offset = effective_offset(state);
   switch (key.code.key) {
     case Key::Enter:
       if (has_shift(key)) {
@@ -107,12 +105,10 @@ Handled composer_keys(LoopState& state, const KeyContext& context, const term::K
       }
       return consumed();
     case Key::PageUp:
-      state.transcript_offset = offset < kTranscriptPage ? 0 : offset - kTranscriptPage;
-      state.follow = false;
+      scroll_up(state, kTranscriptPage);
       return consumed();
     case Key::PageDown:
-      state.transcript_offset = std::min(offset + kTranscriptPage, state.cache.max_top);
-      state.follow = false;
+      scroll_down(state, kTranscriptPage);
       return consumed();
     case Key::Tab:
       return tab(state, context);

@@ -22,7 +22,7 @@ Handled logs_view_keys(LoopState& state, const KeyContext& context, const term::
     return consumed();
   }
   if (is(key, Key::PageDown)) {
-    state.logs_offset = state.logs_offset < kLogsPage ? 0 : state.logs_offset - kLogsPage;
+    state.logs_offset = minus(state.logs_offset, kLogsPage);
     return consumed();
   }
   if (is_ctrl(key, U'a')) return sent(input::action(context.outbox, "logs_fold", ""));

@@ -16,9 +16,6 @@ using term::Key;
 
 constexpr std::size_t kPanelPage = 10;
 
-std::size_t minus(std::size_t value, std::size_t step) {
-  return value < step ? 0 : value - step;
-}
 
 // Matches the items the way `input::pick` counts them.
 std::size_t matching_items(const bridge::Snapshot& snapshot, std::string_view filter) {
@@ -68,7 +65,7 @@ Handled list_keys(LoopState& state, const KeyContext& context, const term::KeyEv
     state.selection = minus(state.selection, 1);
   } else if (is(key, Key::Down)) {
     const std::size_t count = matching_items(snapshot, state.panel_filter);
-    state.selection = std::min(state.selection + 1, count == 0 ? 0 : count - 1);
+    state.selection = std::min(state.selection + 1, minus(count, 1));
   } else if (is_ctrl(key, U'f')) {
     return sent(
         input::send(context.outbox, input::favorite_message(state.selection, state.panel_filter)));

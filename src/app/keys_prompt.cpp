@@ -6,6 +6,7 @@
 #include "input/edit.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "unicode/properties.hpp"
 #include "unicode/utf8.hpp"
 
 namespace orvane::app {
@@ -29,7 +30,7 @@ Handled question_key(LoopState& state, const KeyContext& context, const term::Ke
     input::edit(state.answer, key, false);
     return consumed();
   }
-  if (is_blank(state.answer.text)) return consumed();
+  if (unicode::is_blank(state.answer.text)) return consumed();
   const std::string text = state.answer.take();
   return answer(state, context, text);
 }
@@ -51,7 +52,7 @@ Handled prompt_keys(LoopState& state, const KeyContext& context, const term::Key
   if (!state.snapshot.prompt) return std::nullopt;
   const bridge::Prompt& prompt = *state.snapshot.prompt;
   const bool question = prompt.kind == "question";
-  const std::size_t last = prompt.choices.empty() ? 0 : prompt.choices.size() - 1;
+  const std::size_t last = minus(prompt.choices.size(), 1);
   if (is(key, Key::Enter)) {
     if (question && !state.answer.text.empty()) return question_key(state, context, key);
     if (state.selection < prompt.choices.size() && !prompt.choices[state.selection].disabled) {
@@ -60,11 +61,11 @@ Handled prompt_keys(LoopState& state, const KeyContext& context, const term::Key
     return consumed();
   }
   if (is(key, Key::Up)) {
-    state.selection = state.selection == 0 ? 0 : state.selection - 1;
+    state.selection = minus(state.selection, 1);
   } else if (is(key, Key::Down) || is(key, Key::Tab)) {
     state.selection = std::min(state.selection + 1, last);
   } else if (is(key, Key::PageUp)) {
-    state.panel_scroll = state.panel_scroll < kPromptPage ? 0 : state.panel_scroll - kPromptPage;
+    state.panel_scroll = minus(state.panel_scroll, kPromptPage);
   } else if (is(key, Key::PageDown)) {
     state.panel_scroll += kPromptPage;
   } else if (is_ctrl(key, U'c')) {

@@ -5,6 +5,7 @@
 #include "app/dispatch_stages.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "unicode/utf8.hpp"
 
 namespace orvane::app {
 
@@ -20,13 +21,9 @@ std::size_t tab_index(std::string_view tab) {
   return found == kDetailsTabs.end() ? 0 : static_cast<std::size_t>(found - kDetailsTabs.begin());
 }
 
-bool is_continuation(char byte) {
-  return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
-}
-
 std::size_t characters(std::string_view text) {
   return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char b) { return !is_continuation(b); }));
+      std::count_if(text.begin(), text.end(), [](char b) { return !unicode::is_continuation(b); }));
 }
 
 }  // namespace
@@ -43,12 +40,12 @@ Handled details_focus_keys(LoopState& state, const KeyContext& context, const te
         input::action(context.outbox, "file_toggle", details.files[state.selected_file].path));
   }
   if (is(key, Key::Up)) {
-    state.selected_file = state.selected_file == 0 ? 0 : state.selected_file - 1;
-    state.details_offset = state.details_offset == 0 ? 0 : state.details_offset - 1;
+    state.selected_file = minus(state.selected_file, 1);
+    state.details_offset = minus(state.details_offset, 1);
     return consumed();
   }
   if (is(key, Key::Down)) {
-    state.selected_file = std::min(state.selected_file + 1, files == 0 ? 0 : files - 1);
+    state.selected_file = std::min(state.selected_file + 1, minus(files, 1));
     ++state.details_offset;
     return consumed();
   }

@@ -26,10 +26,10 @@ Move move_of(const term::KeyEvent& key) {
 }
 
 std::size_t moved(std::size_t index, Move move, std::size_t count) {
-  const std::size_t last = count == 0 ? 0 : count - 1;
+  const std::size_t last = minus(count, 1);
   switch (move) {
     case Move::kPrevious:
-      return index == 0 ? 0 : index - 1;
+      return minus(index, 1);
     case Move::kNext:
       return std::min(index + 1, last);
     case Move::kFirst:

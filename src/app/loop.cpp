@@ -96,13 +96,6 @@ void tick(LoopState& state, Clock::time_point now) {
   }
 }
 
-enum class Handled { Continue, Quit };
-
-struct BatchResult {
-  Handled handled = Handled::Continue;
-  std::optional<Error> error;
-};
-
 // Reads up to kBatchEvents events that are ready now.
 std::variant<std::vector<term::Event>, Error> read_batch(term::Tty& tty) {
   std::vector<term::Event> batch;
@@ -133,18 +126,17 @@ std::string_view input_label(const std::vector<term::Event>& batch) {
   return trace::kInputToFrame;
 }
 
-BatchResult handle_events(Io& io, LoopState& state, const std::vector<term::Event>& batch,
+// Handles a batch of events in order; a quit or an error ends the batch as it ends the run.
+KeyDispatch handle_events(Io& io, LoopState& state, const std::vector<term::Event>& batch,
                           Clock::time_point arrived) {
   if (!state.pending_input_start) state.pending_input_start = arrived;
   state.pending_input_label = input_label(batch);
   const auto now = Clock::now();
-  BatchResult result;
   const KeyContext context{io.outbox, now, [&io] { return io.tty.size(); }};
   for (const auto& event : batch) {
     if (const auto* key = std::get_if<term::KeyEvent>(&event)) {
-      auto outcome = dispatch_key(state, context, *key);
-      if (outcome.error) return {Handled::Continue, std::move(outcome.error)};
-      if (outcome.quit) return {Handled::Quit, {}};
+      KeyDispatch outcome = dispatch_key(state, context, *key);
+      if (outcome.quit || outcome.error) return outcome;
     } else if (const auto* paste = std::get_if<term::PasteEvent>(&event)) {
       route_paste(state, paste->text, now);
     } else if (const auto* resize = std::get_if<term::ResizeEvent>(&event)) {
@@ -154,7 +146,7 @@ BatchResult handle_events(Io& io, LoopState& state, const std::vector<term::Even
     }
   }
   state.trace.record(trace::kEventHandling, Clock::now() - now);
-  return result;
+  return {};
 }
 
 }  // namespace
@@ -200,7 +192,7 @@ std::optional<Error> run_loop(Io io, LoopState& state) {
     }
     auto handled = handle_events(io, state, batch, arrived);
     if (handled.error) return handled.error;
-    if (handled.handled == Handled::Quit) return std::nullopt;
+    if (handled.quit) return std::nullopt;
   }
 }
 

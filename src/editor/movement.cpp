@@ -16,21 +16,9 @@ bool white_space_after(std::string_view text, std::size_t offset) {
 // Tests the code point that ends at `offset`; a broken sequence counts as a word character.
 bool white_space_before(std::string_view text, std::size_t offset) {
   std::size_t start = offset - 1;
-  while (start > 0 && offset - start < 4 &&
-         (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) {
-    --start;
-  }
+  while (start > 0 && offset - start < 4 && unicode::is_continuation(text[start])) --start;
   const unicode::Decoded decoded = unicode::decode(text, start);
   return start + decoded.length == offset && unicode::is_white_space(decoded.code_point);
-}
-
-std::size_t grapheme_count(std::string_view text) {
-  std::size_t count = 0;
-  for (std::size_t offset = 0; offset < text.size();
-       offset = unicode::next_boundary(text, offset)) {
-    ++count;
-  }
-  return count;
 }
 
 // Byte length of the first `count` graphemes of `line`, or of all of it when it has fewer.
@@ -67,7 +55,7 @@ void Editor::word(bool forward) {
 void Editor::vertical(bool down) {
   const std::string_view all(text);
   const std::size_t start = line_start(all, cursor);
-  const std::size_t column = grapheme_count(all.substr(start, cursor - start));
+  const std::size_t column = unicode::grapheme_count(all.substr(start, cursor - start));
 
   std::size_t target = 0;
   if (down) {

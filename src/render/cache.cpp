@@ -21,24 +21,41 @@ tui::Style plain_style(std::string_view line, const Palette& palette) {
 
 // Cuts `line` into rows of at most `limit` columns, grapheme by grapheme, without
 // looking for word boundaries; a grapheme wider than the limit gets a row of its own.
-void push_rows(Indexed<tui::Line>& out, std::string_view line, std::size_t limit,
+void push_rows(std::vector<tui::Line>& out, std::string_view line, std::size_t limit,
                const tui::Style& style) {
   std::string row;
   std::size_t row_width = 0;
   for (const std::string_view grapheme : unicode::Graphemes(line)) {
     const std::size_t w = unicode::cluster_width(grapheme);
     if (!row.empty() && row_width + w > limit) {
-      out.push(tui::Line({tui::Span(std::move(row))}, style));
+      out.push_back(tui::Line({tui::Span(std::move(row))}, style));
       row.clear();
       row_width = 0;
     }
     row += grapheme;
     row_width += w;
   }
-  out.push(tui::Line({tui::Span(std::move(row))}, style));
+  out.push_back(tui::Line({tui::Span(std::move(row))}, style));
 }
 
 }  // namespace
+
+std::vector<tui::Line> plain_rows(const std::vector<std::string>& plain, std::uint16_t wrap_width,
+                                  const Palette& palette) {
+  std::vector<tui::Line> rows;
+  const std::size_t limit = std::max<std::size_t>(wrap_width, 1);
+  for (const std::string& text : plain) {
+    std::string_view rest = text;
+    while (!rest.empty()) {
+      const std::size_t end = rest.find('\n');
+      std::string_view line = rest.substr(0, end);
+      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+      if (line.ends_with('\r')) line.remove_suffix(1);
+      push_rows(rows, line, limit, plain_style(line, palette));
+    }
+  }
+  return rows;
+}
 
 void Cache::update(const std::vector<std::string>& plain, std::uint16_t wrap_width,
                    const Palette& palette) {
@@ -51,17 +68,7 @@ void Cache::update(const std::vector<std::string>& plain, std::uint16_t wrap_wid
   // lines clickable.
   blocks.clear();
   actions = {};
-  const std::size_t limit = std::max<std::size_t>(wrap_width, 1);
-  for (const std::string& text : plain) {
-    std::string_view rest = text;
-    while (!rest.empty()) {
-      const std::size_t end = rest.find('\n');
-      std::string_view line = rest.substr(0, end);
-      rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-      if (line.ends_with('\r')) line.remove_suffix(1);
-      push_rows(lines, line, limit, plain_style(line, palette));
-    }
-  }
+  for (tui::Line& row : plain_rows(plain, wrap_width, palette)) lines.push(std::move(row));
 }
 
 void Cache::reset() {

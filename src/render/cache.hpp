@@ -88,6 +88,12 @@ struct DetailsRows {
   std::vector<std::optional<std::size_t>> targets;
 };
 
+// Plain lines (the transcript when a snapshot has no blocks, the bodies of text panels and
+// prompts) cut into rows at `wrap_width` columns, grapheme by grapheme, styled by how each
+// line starts.
+std::vector<tui::Line> plain_rows(const std::vector<std::string>& plain, std::uint16_t wrap_width,
+                                  const Palette& palette);
+
 // What drawing remembers between frames: the laid-out transcript, keyed by what it was
 // built from, the memoized panel rows, and the view state drawing shares with the loop.
 struct Cache {
@@ -140,9 +146,8 @@ struct Cache {
   // The start of the animation clocks.
   std::chrono::steady_clock::time_point clock = std::chrono::steady_clock::now();
 
-  // Lays out plain lines (the transcript when a snapshot has no blocks, and the bodies of
-  // text panels and prompts) with a hard wrap at `wrap_width`; nothing is done when they
-  // and the width are what the lines were built from.
+  // Lays out plain lines (the transcript when a snapshot has no blocks) with plain_rows;
+  // nothing is done when they and the width are what the lines were built from.
   void update(const std::vector<std::string>& plain, std::uint16_t wrap_width,
               const Palette& palette);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/spaced.hpp"
 #include "unicode/properties.hpp"
 #include "unicode/utf8.hpp"
 
@@ -14,18 +15,7 @@ bool is_ascii_letter(char32_t c) {
 }
 
 bool starts_char(std::string_view text, std::size_t offset) {
-  return offset >= text.size() || (static_cast<unsigned char>(text[offset]) & 0xC0) != 0x80;
-}
-
-bool blank_at(std::string_view text, std::size_t offset) {
-  return unicode::is_white_space(unicode::decode(text, offset).code_point);
-}
-
-std::size_t previous_char(std::string_view text, std::size_t offset) {
-  do {
-    --offset;
-  } while (offset > 0 && !starts_char(text, offset));
-  return offset;
+  return offset >= text.size() || !unicode::is_continuation(text[offset]);
 }
 
 }  // namespace
@@ -81,10 +71,7 @@ editor::Editor with_preview(const editor::Editor& editor, std::string_view shown
   const std::size_t at = std::min(anchor.value_or(editor.cursor), text.size());
   if (!starts_char(text, at)) return copy;
 
-  std::string inserted;
-  if (at > 0 && !blank_at(text, previous_char(text, at))) inserted += ' ';
-  inserted += shown;
-  if (at < text.size() && !blank_at(text, at)) inserted += ' ';
+  const std::string inserted = editor::spaced(text, at, shown);
 
   copy.text.insert(at, inserted);
   if (copy.cursor >= at) copy.cursor += inserted.size();

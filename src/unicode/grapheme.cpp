@@ -47,4 +47,10 @@ std::size_t previous_boundary(std::string_view text, std::size_t offset) {
   }
 }
 
+std::size_t grapheme_count(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t offset = 0; offset < text.size(); offset = next_boundary(text, offset)) ++count;
+  return count;
+}
+
 }  // namespace orvane::unicode

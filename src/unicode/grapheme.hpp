@@ -12,6 +12,9 @@ std::size_t next_boundary(std::string_view text, std::size_t offset);
 // Start of the cluster that ends at `offset`; 0 at the start. `offset` must be a boundary.
 std::size_t previous_boundary(std::string_view text, std::size_t offset);
 
+// How many clusters `text` holds.
+std::size_t grapheme_count(std::string_view text);
+
 // Iterates the clusters of a text: for (std::string_view g : Graphemes(text)).
 class Graphemes {
  public:

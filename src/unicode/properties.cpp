@@ -1,11 +1,22 @@
 #include "unicode/properties.hpp"
 
+#include "unicode/utf8.hpp"
+
 namespace orvane::unicode {
 
 bool is_white_space(char32_t c) {
   return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x85 || c == 0xA0 || c == 0x1680 ||
          (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F ||
          c == 0x205F || c == 0x3000;
+}
+
+bool is_blank(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const Decoded decoded = decode(text, at);
+    if (!is_white_space(decoded.code_point)) return false;
+    at += decoded.length;
+  }
+  return true;
 }
 
 bool is_control(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }

@@ -1,9 +1,13 @@
 #pragma once
+#include <string_view>
 
 namespace orvane::unicode {
 
 // The Unicode White_Space property.
 bool is_white_space(char32_t c);
+
+// Whether `text` is empty or white space throughout.
+bool is_blank(std::string_view text);
 
 // General category Cc: C0 controls, DEL and C1 controls.
 bool is_control(char32_t c);

@@ -6,9 +6,15 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
-
 }  // namespace
+
+bool is_continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+std::size_t code_point_start(std::string_view text, std::size_t offset) {
+  std::size_t start = offset - 1;
+  while (start > 0 && is_continuation(text[start])) --start;
+  return start;
+}
 
 Decoded decode(std::string_view text, std::size_t offset) {
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
@@ -30,7 +36,7 @@ Decoded decode(std::string_view text, std::size_t offset) {
   }
   if (left < length) return {kReplacement, 1};
   for (std::size_t i = 1; i < length; ++i) {
-    if (!is_continuation(bytes[offset + i])) return {kReplacement, 1};
+    if (!is_continuation(static_cast<char>(bytes[offset + i]))) return {kReplacement, 1};
     code_point = (code_point << 6) | (bytes[offset + i] & 0x3F);
   }
   const bool surrogate = code_point >= 0xD800 && code_point <= 0xDFFF;

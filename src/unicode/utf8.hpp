@@ -14,6 +14,13 @@ struct Decoded {
 
 Decoded decode(std::string_view text, std::size_t offset);
 
+// Whether `byte` continues a multi-byte sequence rather than starting a code point.
+bool is_continuation(char byte);
+
+// Where the code point that ends at `offset` (past the start of `text`) begins: the last
+// byte before `offset` that is not a continuation byte, or 0.
+std::size_t code_point_start(std::string_view text, std::size_t offset);
+
 // True when every byte sequence in `text` is well-formed UTF-8 (no overlongs, no surrogates).
 bool is_valid_utf8(std::string_view text);
 

@@ -21,6 +21,19 @@ void append_number(std::string& out, Number value) {
   out.append(digits, end);
 }
 
+// Appends `values` as a JSON array, each element written by `append_one(out, value)`.
+template <typename Values, typename Append>
+void append_array(std::string& out, const Values& values, Append append_one) {
+  out += '[';
+  bool first = true;
+  for (const auto& value : values) {
+    if (!first) out += ',';
+    first = false;
+    append_one(out, value);
+  }
+  out += ']';
+}
+
 // The members of one JSON object being written; each put_* leaves out a default value.
 struct Object {
   std::string& out;
@@ -61,12 +74,7 @@ void put_bool(Object& o, std::string_view name, bool value) {
 }
 
 void append_strings(std::string& out, const std::vector<std::string>& values) {
-  out += '[';
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) out += ',';
-    append_json_string(out, values[i]);
-  }
-  out += ']';
+  append_array(out, values, [](std::string& o, const std::string& value) { append_json_string(o, value); });
 }
 
 void put_strings(Object& o, std::string_view name, const std::vector<std::string>& values) {
@@ -75,13 +83,7 @@ void put_strings(Object& o, std::string_view name, const std::vector<std::string
 
 void put_numbers(Object& o, std::string_view name, const std::vector<std::uint64_t>& values) {
   if (values.empty()) return;
-  std::string& out = o.key(name);
-  out += '[';
-  for (std::size_t i = 0; i < values.size(); ++i) {
-    if (i > 0) out += ',';
-    append_number(out, values[i]);
-  }
-  out += ']';
+  append_array(o.key(name), values, [](std::string& out, std::uint64_t value) { append_number(out, value); });
 }
 
 void put_value(Object& o, std::string_view name, const std::optional<bridge::JsonValue>& value) {
@@ -103,14 +105,7 @@ void append_item(std::string& out, const bridge::Item& item) {
 }
 
 void put_items(Object& o, std::string_view name, const std::vector<bridge::Item>& items) {
-  if (items.empty()) return;
-  std::string& out = o.key(name);
-  out += '[';
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    if (i > 0) out += ',';
-    append_item(out, items[i]);
-  }
-  out += ']';
+  if (!items.empty()) append_array(o.key(name), items, append_item);
 }
 
 // A prompt and its choices must carry every key, defaults included.
@@ -119,19 +114,14 @@ void append_prompt(std::string& out, const bridge::Prompt& prompt) {
   put_string_always(o, "kind", prompt.kind);
   put_string_always(o, "id", prompt.id);
   append_strings(o.key("lines"), prompt.lines);
-  std::string& choices = o.key("choices");
-  choices += '[';
-  for (std::size_t i = 0; i < prompt.choices.size(); ++i) {
-    if (i > 0) choices += ',';
-    const bridge::Choice& choice = prompt.choices[i];
-    Object c(choices);
+  append_array(o.key("choices"), prompt.choices, [](std::string& out, const bridge::Choice& choice) {
+    Object c(out);
     put_string_always(c, "label", choice.label);
     put_string_always(c, "value", choice.value);
     put_string_always(c, "key", choice.key);
     c.key("disabled") += choice.disabled ? "true" : "false";
     c.close();
-  }
-  choices += ']';
+  });
   o.close();
 }
 
@@ -160,25 +150,13 @@ void append_session(std::string& out, const bridge::Session& session) {
 }
 
 void put_sessions(Object& o, std::string_view name, const std::vector<bridge::Session>& sessions) {
-  if (sessions.empty()) return;
-  std::string& out = o.key(name);
-  out += '[';
-  for (std::size_t i = 0; i < sessions.size(); ++i) {
-    if (i > 0) out += ',';
-    append_session(out, sessions[i]);
-  }
-  out += ']';
+  if (!sessions.empty()) append_array(o.key(name), sessions, append_session);
 }
 
 void append_content(std::string& out, const bridge::Content& block);
 
 void append_blocks(std::string& out, std::span<const bridge::Content> blocks) {
-  out += '[';
-  for (std::size_t i = 0; i < blocks.size(); ++i) {
-    if (i > 0) out += ',';
-    append_content(out, blocks[i]);
-  }
-  out += ']';
+  append_array(out, blocks, append_content);
 }
 
 void append_content(std::string& out, const bridge::Content& block) {
@@ -192,11 +170,7 @@ void append_content(std::string& out, const bridge::Content& block) {
   put_number(o, "added", block.added);
   put_number(o, "removed", block.removed);
   if (!block.diff_rows.empty()) {
-    std::string& rows = o.key("diff_rows");
-    rows += '[';
-    for (std::size_t i = 0; i < block.diff_rows.size(); ++i) {
-      const bridge::DiffRow& row = block.diff_rows[i];
-      if (i > 0) rows += ',';
+    append_array(o.key("diff_rows"), block.diff_rows, [](std::string& rows, const bridge::DiffRow& row) {
       rows += '[';
       append_number(rows, row.left_number);
       rows += ',';
@@ -208,8 +182,7 @@ void append_content(std::string& out, const bridge::Content& block) {
       rows += ',';
       append_json_string(rows, row.kind);
       rows += ']';
-    }
-    rows += ']';
+    });
   }
   put_number(o, "gap", block.gap);
   put_number(o, "number", block.number);
@@ -229,16 +202,9 @@ void append_content(std::string& out, const bridge::Content& block) {
 }
 
 void append_pairs(std::string& out, const std::vector<bridge::LabelValue>& pairs) {
-  out += '[';
-  for (std::size_t i = 0; i < pairs.size(); ++i) {
-    if (i > 0) out += ',';
-    out += '[';
-    append_json_string(out, pairs[i].label);
-    out += ',';
-    append_json_string(out, pairs[i].value);
-    out += ']';
-  }
-  out += ']';
+  append_array(out, pairs, [](std::string& o, const bridge::LabelValue& pair) {
+    append_strings(o, {pair.label, pair.value});
+  });
 }
 
 void append_file(std::string& out, const bridge::FileChange& file) {
@@ -258,30 +224,12 @@ void put_details(Object& parent, const bridge::DetailsPanel& details) {
   put_string(o, "tab", details.tab);
   if (!details.logs_header.empty()) append_pairs(o.key("logs_header"), details.logs_header);
   if (!details.session.empty()) append_pairs(o.key("session"), details.session);
-  if (!details.files.empty()) {
-    std::string& files = o.key("files");
-    files += '[';
-    for (std::size_t i = 0; i < details.files.size(); ++i) {
-      if (i > 0) files += ',';
-      append_file(files, details.files[i]);
-    }
-    files += ']';
-  }
+  if (!details.files.empty()) append_array(o.key("files"), details.files, append_file);
   put_string(o, "files_summary", details.files_summary);
   if (!details.mcp.empty()) {
-    std::string& rows = o.key("mcp");
-    rows += '[';
-    for (std::size_t i = 0; i < details.mcp.size(); ++i) {
-      if (i > 0) rows += ',';
-      rows += '[';
-      append_json_string(rows, details.mcp[i].tone);
-      rows += ',';
-      append_json_string(rows, details.mcp[i].name);
-      rows += ',';
-      append_json_string(rows, details.mcp[i].detail);
-      rows += ']';
-    }
-    rows += ']';
+    append_array(o.key("mcp"), details.mcp, [](std::string& rows, const bridge::McpRow& row) {
+      append_strings(rows, {row.tone, row.name, row.detail});
+    });
   }
   o.close();
 }
@@ -289,17 +237,13 @@ void put_details(Object& parent, const bridge::DetailsPanel& details) {
 void put_nav(Object& parent, const std::optional<bridge::Nav>& nav) {
   if (!nav) return;
   Object o(parent.key("nav"));
-  std::string& items = o.key("items");
-  items += '[';
-  for (std::size_t i = 0; i < nav->items.size(); ++i) {
-    if (i > 0) items += ',';
+  append_array(o.key("items"), nav->items, [](std::string& items, const bridge::NavEntry& entry) {
     items += '[';
-    append_json_string(items, nav->items[i].label);
+    append_json_string(items, entry.label);
     items += ',';
-    append_json_string(items, nav->items[i].value);
-    items += nav->items[i].heading ? ",true]" : ",false]";
-  }
-  items += ']';
+    append_json_string(items, entry.value);
+    items += entry.heading ? ",true]" : ",false]";
+  });
   put_number(o, "selected", nav->selected);
   o.close();
 }

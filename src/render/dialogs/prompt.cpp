@@ -23,13 +23,10 @@ constexpr const char* kHint =
 
 std::vector<tui::Line> body_lines(const bridge::Prompt& prompt, tui::Rect body, std::size_t scroll,
                                   const Palette& palette) {
-  Cache scratch;
-  scratch.update(prompt.lines, body.width, palette);
-  std::vector<tui::Line> shown;
-  for (std::size_t i = scroll; i < scratch.lines.len && shown.size() < body.height; ++i) {
-    shown.push_back(*scratch.lines.get(i));
-  }
-  return shown;
+  std::vector<tui::Line> rows = plain_rows(prompt.lines, body.width, palette);
+  rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(std::min(scroll, rows.size())));
+  if (rows.size() > body.height) rows.resize(body.height);
+  return rows;
 }
 
 tui::Line choice_line(const bridge::Choice& choice, bool selected, std::size_t width,
