@@ -6,7 +6,7 @@
 #include "app/dispatch_stages.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
-#include "unicode/case.hpp"
+#include "render/dialogs/panel_list.hpp"
 
 namespace orvane::app {
 
@@ -17,13 +17,11 @@ using term::Key;
 constexpr std::size_t kPanelPage = 10;
 
 
-// Matches the items the way `input::pick` counts them.
+// Matches the items the way the list draws them and `input::pick` counts them.
 std::size_t matching_items(const bridge::Snapshot& snapshot, std::string_view filter) {
-  const std::string needle = unicode::to_lower(filter);
   return static_cast<std::size_t>(
-      std::count_if(snapshot.items.begin(), snapshot.items.end(), [&](const bridge::Item& item) {
-        return unicode::to_lower(item.label).find(needle) != std::string::npos;
-      }));
+      std::count_if(snapshot.items.begin(), snapshot.items.end(),
+                    [&](const bridge::Item& item) { return render::dialogs::item_matches(item, filter); }));
 }
 
 // The next entry of the navigation list in one direction that is not a heading.

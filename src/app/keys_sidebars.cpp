@@ -21,11 +21,6 @@ std::size_t tab_index(std::string_view tab) {
   return found == kDetailsTabs.end() ? 0 : static_cast<std::size_t>(found - kDetailsTabs.begin());
 }
 
-std::size_t characters(std::string_view text) {
-  return static_cast<std::size_t>(
-      std::count_if(text.begin(), text.end(), [](char b) { return !unicode::is_continuation(b); }));
-}
-
 }  // namespace
 
 Handled details_focus_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key) {
@@ -76,7 +71,7 @@ Handled sidebar_filter_keys(LoopState& state, const KeyContext&, const term::Key
   if (is(key, Key::Backspace)) {
     pop_character(state.sidebar_filter);
   } else if (is(key, Key::Char) && !has_ctrl(key)) {
-    if (characters(state.sidebar_filter) < kSidebarFilterLength)
+    if (unicode::code_point_count(state.sidebar_filter) < kSidebarFilterLength)
       append_character(state.sidebar_filter, key.code.value);
   } else if (is(key, Key::Enter)) {
     state.sidebar_filter_mode = false;

@@ -77,6 +77,8 @@ void Cache::reset() {
   blocks.clear();
   sidebar_rows.reset();
   details_rows.reset();
+  // An open text panel keeps its rows by text and width only; they carry the old colours.
+  text_panel.reset();
 }
 
 }  // namespace orvane::render

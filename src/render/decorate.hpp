@@ -14,7 +14,8 @@ namespace orvane::render {
 tui::Line with_focus(tui::Line line, const tui::Color& color);
 
 // The transcript lines from `top` on, at most `count` of them, as drawn: spinners at the
-// frame of the slow tick, and the lines of the focused target on the focus colour.
+// frame of the slow tick, the mouse selection in reverse video, and the lines of the
+// focused target on the focus colour.
 std::vector<tui::Line> visible_lines(const Cache& cache, std::size_t top, std::size_t count,
                                      const Palette& palette);
 

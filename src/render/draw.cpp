@@ -6,6 +6,7 @@
 #include "render/composer_geometry.hpp"
 #include "render/composer_view.hpp"
 #include "render/decorate.hpp"
+#include "render/dialogs/panel.hpp"
 #include "render/dialogs/prompt.hpp"
 #include "render/palette.hpp"
 #include "render/transcript_update.hpp"
@@ -58,6 +59,9 @@ Regions draw(tui::Frame& frame, const bridge::Snapshot& snapshot, const View& vi
 
   draw_composer(frame.buffer, regions.composer, snapshot, view.composer, palette, cache.voice_anchor,
                 cache.voice_reveal, {cache.slow_tick, cache.fast_tick});
+  if (!snapshot.panel_title.empty()) {
+    dialogs::draw_panel(frame, regions.transcript, snapshot, view, cache, palette);
+  }
   if (snapshot.prompt) {
     dialogs::draw_prompt(frame, regions.transcript, *snapshot.prompt, view.selection, view.panel_scroll,
                          view.answer, palette);

@@ -1,5 +1,7 @@
 #include "unicode/utf8.hpp"
 
+#include <algorithm>
+
 namespace orvane::unicode {
 
 namespace {
@@ -9,6 +11,11 @@ constexpr char32_t kReplacement = 0xFFFD;
 }  // namespace
 
 bool is_continuation(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+
+std::size_t code_point_count(std::string_view text) {
+  return static_cast<std::size_t>(
+      std::count_if(text.begin(), text.end(), [](char byte) { return !is_continuation(byte); }));
+}
 
 std::size_t code_point_start(std::string_view text, std::size_t offset) {
   std::size_t start = offset - 1;

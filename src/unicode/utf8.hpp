@@ -17,6 +17,9 @@ Decoded decode(std::string_view text, std::size_t offset);
 // Whether `byte` continues a multi-byte sequence rather than starting a code point.
 bool is_continuation(char byte);
 
+// The number of code points in `text`, counted by their first bytes.
+std::size_t code_point_count(std::string_view text);
+
 // Where the code point that ends at `offset` (past the start of `text`) begins: the last
 // byte before `offset` that is not a continuation byte, or 0.
 std::size_t code_point_start(std::string_view text, std::size_t offset);
