@@ -5,6 +5,7 @@
 #include "app/dispatch_stages.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "render/chrome/details_rows.hpp"
 #include "unicode/utf8.hpp"
 
 namespace orvane::app {
@@ -13,12 +14,12 @@ namespace {
 
 using term::Key;
 
-constexpr std::array<std::string_view, 4> kDetailsTabs = {"Session", "Files", "MCP", "Logs"};
 constexpr std::size_t kSidebarFilterLength = 80;
 
 std::size_t tab_index(std::string_view tab) {
-  const auto* found = std::find(kDetailsTabs.begin(), kDetailsTabs.end(), tab);
-  return found == kDetailsTabs.end() ? 0 : static_cast<std::size_t>(found - kDetailsTabs.begin());
+  const auto& tabs = render::chrome::kDetailsTabs;
+  const auto* found = std::find(tabs.begin(), tabs.end(), tab);
+  return found == tabs.end() ? 0 : static_cast<std::size_t>(found - tabs.begin());
 }
 
 }  // namespace
@@ -45,9 +46,9 @@ Handled details_focus_keys(LoopState& state, const KeyContext& context, const te
     return consumed();
   }
   if (is_char(key, U'[') || is_char(key, U']')) {
-    const std::size_t step = is_char(key, U'[') ? kDetailsTabs.size() - 1 : 1;
-    const std::size_t next = (tab_index(details.tab) + step) % kDetailsTabs.size();
-    return sent(input::action(context.outbox, "details_tab", kDetailsTabs[next]));
+    const std::size_t step = is_char(key, U'[') ? render::chrome::kDetailsTabs.size() - 1 : 1;
+    const std::size_t next = (tab_index(details.tab) + step) % render::chrome::kDetailsTabs.size();
+    return sent(input::action(context.outbox, "details_tab", render::chrome::kDetailsTabs[next]));
   }
   if (is_char(key, U'c') && (details.tab == "Logs" || details.tab == "Session")) {
     if (details.logs_header.empty()) return consumed();

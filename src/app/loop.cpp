@@ -41,6 +41,8 @@ std::optional<render::Target> focused_target(const LoopState& state) {
 std::optional<Error> draw(Io& io, LoopState& state) {
   state.cache.focus_range = focused_target(state);
   state.cache.voice_anchor = state.voice_anchor;
+  state.cache.session_filter = state.sidebar_filter;
+  state.cache.filter_focused = state.sidebar_filter_mode;
   const auto frame_start = Clock::now();
   state.cache.slow_tick = render::slow_tick(frame_start - state.cache.clock);
   state.cache.fast_tick = render::fast_tick(frame_start - state.cache.clock);

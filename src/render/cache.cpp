@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "render/chrome/details_rows.hpp"
 #include "unicode/grapheme.hpp"
 #include "unicode/width.hpp"
 
@@ -69,6 +70,17 @@ void Cache::update(const std::vector<std::string>& plain, std::uint16_t wrap_wid
   blocks.clear();
   actions = {};
   for (tui::Line& row : plain_rows(plain, wrap_width, palette)) lines.push(std::move(row));
+}
+
+const DetailsRows& Cache::detail_rows(const bridge::Snapshot& snapshot, const Palette& palette,
+                                      std::uint16_t wrap_width) {
+  if (!details_rows || details_rows->revision != snapshot.revision ||
+      details_rows->width != wrap_width) {
+    chrome::DetailsContent content = chrome::details_rows(snapshot, palette, wrap_width);
+    details_rows = DetailsRows{snapshot.revision, wrap_width, std::move(content.lines),
+                               std::move(content.targets)};
+  }
+  return *details_rows;
 }
 
 void Cache::reset() {

@@ -151,6 +151,11 @@ struct Cache {
   void update(const std::vector<std::string>& plain, std::uint16_t wrap_width,
               const Palette& palette);
 
+  // The details panel's rows for the snapshot at `width`, built again only when the
+  // revision or the width changed, so that clicks hit what was drawn.
+  const DetailsRows& detail_rows(const bridge::Snapshot& snapshot, const Palette& palette,
+                                 std::uint16_t width);
+
   // Forgets everything that depends on colours or terminal size: the next transcript
   // update lays out every block again.
   void reset();

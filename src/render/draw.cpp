@@ -6,9 +6,11 @@
 #include "render/composer_geometry.hpp"
 #include "render/composer_view.hpp"
 #include "render/decorate.hpp"
+#include "render/chrome/top_bar.hpp"
 #include "render/dialogs/panel.hpp"
 #include "render/dialogs/prompt.hpp"
 #include "render/palette.hpp"
+#include "render/sidebars.hpp"
 #include "render/transcript_update.hpp"
 #include "tui/block.hpp"
 #include "tui/paragraph.hpp"
@@ -52,6 +54,12 @@ Regions draw(tui::Frame& frame, const bridge::Snapshot& snapshot, const View& vi
 
   const std::uint16_t composer = composer_height(frame.area, view.composer, snapshot);
   const Regions regions = render::regions(frame.area, snapshot, composer);
+  chrome::draw_top_bar(frame.buffer, snapshot, regions.top, palette, cache.slow_tick);
+  const bool sessions_shown = regions.sessions.width > 0 && regions.sessions.height > 0;
+  if (sessions_shown) {
+    draw_sessions_sidebar(frame.buffer, regions.sessions, snapshot, view.sidebar_offset, cache,
+                          palette);
+  }
 
   update_transcript(cache, snapshot, !view.composer.text.empty(), regions.transcript.width, palette,
                     view.blocks_as_drawn);
@@ -59,6 +67,11 @@ Regions draw(tui::Frame& frame, const bridge::Snapshot& snapshot, const View& vi
 
   draw_composer(frame.buffer, regions.composer, snapshot, view.composer, palette, cache.voice_anchor,
                 cache.voice_reveal, {cache.slow_tick, cache.fast_tick});
+  if (sessions_shown) draw_sessions_title(frame.buffer, regions.sessions, cache, palette);
+  if (regions.details.width > 0) {
+    draw_details(frame.buffer, regions.details, snapshot, view.logs_offset, view.details_offset,
+                 cache, palette);
+  }
   if (!snapshot.panel_title.empty()) {
     dialogs::draw_panel(frame, regions.transcript, snapshot, view, cache, palette);
   }

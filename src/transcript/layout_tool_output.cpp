@@ -4,6 +4,7 @@
 #include "transcript/layouts.hpp"
 #include "unicode/properties.hpp"
 #include "unicode/utf8.hpp"
+#include "unicode/padded.hpp"
 #include "unicode/width.hpp"
 
 namespace orvane::transcript {
@@ -29,13 +30,6 @@ bool key_value(std::string_view text) {
          without_leading_space(text).find(": ") != std::string_view::npos;
 }
 
-std::string padded(std::string_view text, std::size_t columns) {
-  std::string out(text);
-  const std::size_t used = unicode::text_width(text);
-  if (used < columns) out.append(columns - used, ' ');
-  return out;
-}
-
 }  // namespace
 
 void member_output(std::vector<TranscriptLine>& out, std::string_view text, std::size_t width,
@@ -55,7 +49,7 @@ void member_output(std::vector<TranscriptLine>& out, std::string_view text, std:
   const std::size_t colon = field.find(": ");
   const std::string_view key = field.substr(0, colon);
   const std::vector<tui::Span> blank_key{gutter[0], tui::Span(std::string(kKeyColumn, ' '), muted)};
-  std::vector<tui::Span> first{gutter[0], tui::Span(padded(key, kKeyColumn), muted)};
+  std::vector<tui::Span> first{gutter[0], tui::Span(unicode::padded(key, kKeyColumn), muted)};
   // A key too wide for its column takes rows of its own above the value.
   if (unicode::text_width(key) > kKeyColumn) {
     append_wrapped(out, {tui::Span(std::string(key), muted)}, kKeyColumn, gutter, gutter,

@@ -1,7 +1,7 @@
 // orvane-demo runs the real client inside tmux, and the test looks at the pane as a person
 // would: the welcome hints, a message in its bubble, a tool group that spins and then shows
-// its output, a permission prompt answered by its key, the markdown answer, and the shell
-// screen back after Ctrl+q.
+// its output, a permission prompt answered by its key, the markdown answer, a model picked
+// from the models panel, and the shell screen back after Ctrl+q.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -123,6 +123,38 @@ TEST_F(EndToEnd, APermissionPromptAnsweredByItsKey) {
   const std::string bridge_log = log();
   EXPECT_NE(bridge_log.find("answered: allow"), std::string::npos) << bridge_log;
   EXPECT_EQ(bridge_log.find("answered: edit"), std::string::npos) << bridge_log;
+
+  tmux.key("C-q");
+  EXPECT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
+}
+
+TEST_F(EndToEnd, AModelPickedFromTheModelsPanel) {
+  const std::string command = std::string(ORVANE_DEMO_PATH) + " --log " + (dir_ / "demo.log").string() +
+                              "; echo demo-exit=$?; exec sleep 600";
+  Tmux tmux;
+  if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  std::string pane;
+  ASSERT_TRUE(tmux.wait_for_text("send a message", pane)) << pane << log();
+  ASSERT_TRUE(row_holds(pane, {"claude-sonnet-4-5"})) << "the model in use\n" << pane;
+
+  tmux.type("/model");
+  tmux.key("Enter");
+  ASSERT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"Models", "by provider"}) && row_holds(p, {"Filter"}) && row_holds(p, {"anthropic"}) &&
+           row_holds(p, {"\u25b8", "claude-opus-4-1"});
+  }, pane)) << "the grouped model list, the first model selected\n" << pane << log();
+
+  tmux.type("haiku");
+  ASSERT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"Filter haiku"}) && row_holds(p, {"\u25b8", "claude-haiku-4-5"}) &&
+           !row_holds(p, {"gpt-5"});
+  }, pane)) << "the list filtered to one model\n" << pane << log();
+
+  tmux.key("Enter");
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return !row_holds(p, {"Filter"}) && row_holds(p, {"claude-haiku-4-5 anthropic"});
+  }, pane)) << "the panel closed and the composer showing the picked model\n" << pane << log();
+  EXPECT_NE(log().find("model set to anthropic / claude-haiku-4-5"), std::string::npos) << log();
 
   tmux.key("C-q");
   EXPECT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();

@@ -13,8 +13,8 @@
 #include "transcript/build.hpp"
 #include "transcript/truncate.hpp"
 #include "tui/paragraph.hpp"
+#include "unicode/padded.hpp"
 #include "unicode/utf8.hpp"
-#include "unicode/width.hpp"
 
 namespace orvane::render::dialogs {
 
@@ -27,11 +27,6 @@ using tui::Style;
 std::string panel_title(const bridge::Snapshot& snapshot, std::uint64_t slow_tick) {
   if (!snapshot.panel_loading) return snapshot.panel_title;
   return std::string(spinner_frame(slow_tick)) + " " + snapshot.panel_title + " \u00b7 refreshing";
-}
-
-std::string padded_to_columns(std::string text, std::size_t width) {
-  text.append(width - std::min(width, unicode::text_width(text)), ' ');
-  return text;
 }
 
 void draw_nav(tui::Frame& frame, tui::Rect column, const bridge::Nav& nav, const Palette& palette) {
@@ -98,7 +93,7 @@ void draw_list(tui::Frame& frame, tui::Rect content, const bridge::Snapshot& sna
                                        .with_bg(palette.focus)
                                        .with_add(tui::Modifier::Bold)
                                  : Style{}.with_fg(palette.muted).with_bg(palette.popup);
-    paragraph.lines.push_back(Line({Span(padded_to_columns(std::move(text), content.width), style)}));
+    paragraph.lines.push_back(Line({Span(unicode::padded(text, content.width), style)}));
   }
   tui::render(paragraph, content, frame.buffer);
 }

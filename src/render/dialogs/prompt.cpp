@@ -10,6 +10,7 @@
 #include "tui/block.hpp"
 #include "tui/clear.hpp"
 #include "tui/paragraph.hpp"
+#include "unicode/padded.hpp"
 #include "unicode/width.hpp"
 
 namespace orvane::render::dialogs {
@@ -34,14 +35,13 @@ tui::Line choice_line(const bridge::Choice& choice, bool selected, std::size_t w
   std::string text =
       std::string(" ") + (selected ? "\u25b8" : " ") + " [" + choice.key + "] " + choice.label;
   if (choice.disabled) text += " (unavailable)";
-  text.append(width - std::min(width, unicode::text_width(text)), ' ');
   tui::Style style = tui::Style{}.with_fg(palette.muted).with_bg(palette.surface);
   if (choice.disabled) {
     style = tui::Style{}.with_fg(palette.faint).with_bg(palette.surface);
   } else if (selected) {
     style = tui::Style{}.with_fg(palette.text).with_bg(palette.focus).with_add(tui::Modifier::Bold);
   }
-  return tui::Line({tui::Span(std::move(text), style)});
+  return tui::Line({tui::Span(unicode::padded(text, width), style)});
 }
 
 // The typed answer with its cursor where the editor has it; a long answer shows the stretch
