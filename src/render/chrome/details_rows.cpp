@@ -3,10 +3,10 @@
 #include <string>
 #include <utility>
 
-#include "unicode/padded.hpp"
 #include "transcript/line.hpp"
 #include "transcript/wrap.hpp"
 #include "tui/style.hpp"
+#include "unicode/padded.hpp"
 
 namespace orvane::render::chrome {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "unicode/padded.hpp"
 #include "render/chrome/status_glyph.hpp"
 #include "transcript/truncate.hpp"
 #include "tui/style.hpp"
 #include "tui/text.hpp"
+#include "unicode/padded.hpp"
 #include "unicode/case.hpp"
 
 namespace orvane::render::chrome {
