@@ -18,6 +18,10 @@ void open_form(Model& model, std::string title, std::string_view kind, std::stri
   close_panel(model);
   model.view.panel_title = std::move(title);
   model.view.panel_layout = "dialog";
+  // A centred panel takes its height from its lines, and a form's body is not one of them:
+  // the body's lines, and room for a few more, size the box to the text being edited.
+  model.view.panel_lines = split_lines(form.body);
+  model.view.panel_lines.resize(model.view.panel_lines.size() + 3);
   form.id = std::string(kind) + "#" + std::to_string(++model.forms_opened);
   // Appended piece by piece: ":" + … draws a false -Wrestrict warning from GCC 12 at -O2.
   if (!session.empty()) form.id.append(":").append(session);

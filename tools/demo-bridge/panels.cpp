@@ -8,8 +8,6 @@
 
 namespace orvane::demo {
 
-namespace {
-
 std::vector<std::string> split_lines(std::string_view text) {
   std::vector<std::string> lines;
   while (!text.empty()) {
@@ -20,8 +18,6 @@ std::vector<std::string> split_lines(std::string_view text) {
   }
   return lines;
 }
-
-}  // namespace
 
 void open_panel(Model& model, std::string title, std::string layout) {
   close_panel(model);

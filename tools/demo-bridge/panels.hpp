@@ -7,6 +7,9 @@
 
 namespace orvane::demo {
 
+// The lines of a text, without their line feeds.
+std::vector<std::string> split_lines(std::string_view text);
+
 // Opens an empty panel in place of whatever the panel showed.
 void open_panel(Model& model, std::string title, std::string layout);
 // Opens a panel whose lines are drawn as one markdown text.
