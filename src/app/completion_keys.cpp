@@ -45,6 +45,18 @@ void accept(LoopState& state, const std::string& candidate) {
 
 }  // namespace
 
+void accept_clicked(LoopState& state, std::string_view candidate) {
+  editor::Editor& composer = state.composer;
+  const std::string_view word = word_at_cursor(composer);
+  std::string replacement = word.starts_with('@') ? "@" : "";
+  replacement.append(candidate);
+  replacement += ' ';
+  // The word ends at the cursor: selecting it makes the insert replace it.
+  composer.anchor = composer.cursor - word.size();
+  composer.insert(replacement);
+  state.dismissed_word = std::string(candidate);
+}
+
 Handled popup_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key) {
   if (!popup_active(state)) return std::nullopt;
   const std::vector<std::string>& candidates = state.overlay.completions;

@@ -26,8 +26,7 @@ KeyDispatch dispatch_key(LoopState& state, const KeyContext& context, const term
   for (StageFn stage : kFirst) {
     if (auto handled = stage(state, context, key)) return *handled;
   }
-  state.transcript_selection.reset();
-  state.cache.selection.reset();
+  clear_selection(state);
   for (StageFn stage : kRest) {
     if (auto handled = stage(state, context, key)) return *handled;
   }

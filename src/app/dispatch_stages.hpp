@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,14 +47,23 @@ void scroll_up(LoopState& state, std::size_t lines);
 void scroll_down(LoopState& state, std::size_t lines);
 // Whether the details sidebar of the last frame is drawn over the transcript.
 bool details_over_transcript(const render::Regions& regions);
+// Forgets the mouse selection, and its highlight.
+void clear_selection(LoopState& state);
 // Filter texts: append a typed character (unless it is a control character), remove the last one.
 void append_character(std::string& text, char32_t c);
 void pop_character(std::string& text);
 
-// Actions that several keys share.
+// Actions that several keys and clicks share. The sessions sidebar opens where `width`
+// leaves it room beside the transcript, else the sessions list opens as a panel; without a
+// width the terminal's is asked for.
 Handled sessions_sidebar(LoopState& state, const KeyContext& context);
+Handled sessions_sidebar(LoopState& state, const KeyContext& context, std::uint16_t width);
 Handled logs_toggle(LoopState& state, const KeyContext& context);
 Handled details_toggle(LoopState& state, const KeyContext& context);
+
+// Replaces the word at the composer cursor by a popup candidate and a space in one edit,
+// as a click on the popup chooses; the popup stays closed while the word is the candidate.
+void accept_clicked(LoopState& state, std::string_view candidate);
 
 // The stages, in chain order.
 Handled voice_keys(LoopState& state, const KeyContext& context, const term::KeyEvent& key);

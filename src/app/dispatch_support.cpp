@@ -63,6 +63,11 @@ bool details_over_transcript(const render::Regions& regions) {
   return regions.details.width > 0 && regions.details.left() < regions.transcript.right();
 }
 
+void clear_selection(LoopState& state) {
+  state.transcript_selection.reset();
+  state.cache.selection.reset();
+}
+
 void append_character(std::string& text, char32_t c) {
   if (input::insertable(c)) unicode::append_utf8(text, c);
 }
@@ -75,7 +80,11 @@ Handled sessions_sidebar(LoopState& state, const KeyContext& context) {
   const term::Result<term::Size> size = context.terminal_size();
   if (size.error)
     return KeyDispatch{false, error_from(size.error, "cannot read the terminal size")};
-  if (size.value.value_or(term::Size{}).width < kSessionsSidebarWidth) {
+  return sessions_sidebar(state, context, size.value.value_or(term::Size{}).width);
+}
+
+Handled sessions_sidebar(LoopState& state, const KeyContext& context, std::uint16_t width) {
+  if (width < kSessionsSidebarWidth) {
     return sent(input::action(context.outbox, "command", "/sessions"));
   }
   state.snapshot.last_opened = "sessions";

@@ -1,5 +1,7 @@
 #include "app/loop.hpp"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <variant>
 
@@ -7,6 +9,7 @@
 #include "app/completion_request.hpp"
 #include "app/dispatch.hpp"
 #include "app/intake.hpp"
+#include "app/mouse.hpp"
 #include "app/paste.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
@@ -14,6 +17,7 @@
 #include "render/draw.hpp"
 #include "render/targets.hpp"
 #include "render/ticks.hpp"
+#include "term/output.hpp"
 #include "trace/labels.hpp"
 
 namespace orvane::app {
@@ -135,10 +139,15 @@ KeyDispatch handle_events(Io& io, LoopState& state, const std::vector<term::Even
   state.pending_input_label = input_label(batch);
   const auto now = Clock::now();
   const KeyContext context{io.outbox, now, [&io] { return io.tty.size(); }};
+  // The clipboard sequence goes to the terminal between frames, past the toolkit's buffer.
+  const MouseContext mouse_context{
+      context, [](std::string_view bytes) { return term::write_all(STDERR_FILENO, bytes); }};
   for (const auto& event : batch) {
     if (const auto* key = std::get_if<term::KeyEvent>(&event)) {
       KeyDispatch outcome = dispatch_key(state, context, *key);
       if (outcome.quit || outcome.error) return outcome;
+    } else if (const auto* mouse = std::get_if<term::MouseEvent>(&event)) {
+      if (auto error = dispatch_mouse(state, mouse_context, *mouse)) return {false, error};
     } else if (const auto* paste = std::get_if<term::PasteEvent>(&event)) {
       route_paste(state, paste->text, now);
     } else if (const auto* resize = std::get_if<term::ResizeEvent>(&event)) {

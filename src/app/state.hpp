@@ -69,6 +69,10 @@ struct LoopState {
   std::size_t transcript_offset = 0;
   bool follow = true;
   std::vector<PageEntry> page_history;
+  // Where the left button went down in the transcript, as a line and a column like a
+  // selection's; none while it is up or went down elsewhere.
+  std::optional<render::TextPoint> press;
+  // Drawing reads `cache.selection`: every change here is mirrored there.
   std::optional<TranscriptSelection> transcript_selection;
   bool target_mode = false;
   std::size_t target_index = 0;

@@ -42,5 +42,20 @@ TEST(KeysEndToEnd, TypedAndPastedTextIsSubmittedInItsModes) {
   EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
+// A drag over the transcript's first two lines (rows 4 and 5 of the 80×24 screen, under
+// the three-row top bar) puts the text on the clipboard with OSC 52 and reports it.
+TEST(KeysEndToEnd, ADragCopiesTheSelectedText) {
+  PtyClient client;
+  ASSERT_TRUE(client.send_stdin(
+      "{\"schema\":1,\"revision\":1,\"generation\":7,\"restore\":\"\",\"insert\":\"\",\"lines\":[\"ready\",\"second-line\"]}\n"));
+  ASSERT_TRUE(client.wait_terminal("second-line"));
+  client.type("\x1b[<0;1;4M\x1b[<32;3;5M\x1b[<0;3;5m");  // SGR press, drag, release
+  ASSERT_TRUE(client.wait_stdout("copy_selection")) << client.output();
+  EXPECT_NE(client.output().find("{\"generation\":7,\"text\":\"ready\\nsec\",\"type\":\"copy_selection\"}\n"),
+            std::string::npos)
+      << client.output();
+  EXPECT_NE(client.terminal().find("\x1b]52;c;cmVhZHkKc2Vj\x07"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace orvane::app

@@ -56,6 +56,13 @@ class EndToEnd : public ::testing::Test {
 
   std::string log() const { return file_text(dir_ / "demo.log"); }
 
+  // The shell command that runs the demo with `options`, logging to the test's folder, then
+  // prints its exit status and keeps the pane open.
+  std::string demo_command(const std::string& options) const {
+    return std::string(ORVANE_DEMO_PATH) + " " + options + " --log " + (dir_ / "demo.log").string() +
+           "; echo demo-exit=$?; exec sleep 600";
+  }
+
   const std::filesystem::path dir_ =
       std::filesystem::temp_directory_path() / ("orvane-demo-e2e-" + std::to_string(::getpid()));
 };
@@ -64,10 +71,8 @@ TEST_F(EndToEnd, ATurnAsAPersonSeesIt) {
   // At quarter speed each state stays on screen for seconds, long enough for a loaded
   // machine to see it. The edit goes ahead without its permission prompt, which the next
   // test answers. The client is the orvane-tui beside orvane-demo.
-  const std::string command = "printf 'before the demo\\n'; " + std::string(ORVANE_DEMO_PATH) +
-                              " --allow-edits --speed 0.25 --log " + (dir_ / "demo.log").string() +
-                              "; echo demo-exit=$?; exec sleep 600";
   Tmux tmux;
+  const std::string command = "printf 'before the demo\\n'; " + demo_command("--allow-edits --speed 0.25");
   if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
   std::string pane;
 
@@ -100,10 +105,8 @@ TEST_F(EndToEnd, ATurnAsAPersonSeesIt) {
 }
 
 TEST_F(EndToEnd, APermissionPromptAnsweredByItsKey) {
-  const std::string command = std::string(ORVANE_DEMO_PATH) + " --log " + (dir_ / "demo.log").string() +
-                              "; echo demo-exit=$?; exec sleep 600";
   Tmux tmux;
-  if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  if (!tmux.start(demo_command(""), 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
   std::string pane;
   ASSERT_TRUE(tmux.wait_for_text("send a message", pane)) << pane << log();
 
@@ -129,10 +132,8 @@ TEST_F(EndToEnd, APermissionPromptAnsweredByItsKey) {
 }
 
 TEST_F(EndToEnd, AModelPickedFromTheModelsPanel) {
-  const std::string command = std::string(ORVANE_DEMO_PATH) + " --log " + (dir_ / "demo.log").string() +
-                              "; echo demo-exit=$?; exec sleep 600";
   Tmux tmux;
-  if (!tmux.start(command, 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  if (!tmux.start(demo_command(""), 120, 40)) GTEST_SKIP() << "tmux cannot start a server here";
   std::string pane;
   ASSERT_TRUE(tmux.wait_for_text("send a message", pane)) << pane << log();
   ASSERT_TRUE(row_holds(pane, {"claude-sonnet-4-5"})) << "the model in use\n" << pane;

@@ -6,7 +6,7 @@
 #include "transcript/truncate.hpp"
 #include "tui/clear.hpp"
 #include "tui/paragraph.hpp"
-#include "unicode/width.hpp"
+#include "unicode/padded.hpp"
 
 namespace orvane::render::dialogs {
 
@@ -24,6 +24,10 @@ tui::Rect completion_area(tui::Rect area, std::size_t candidates) {
   return tui::Rect{area.x, top, area.width, tui::Rect::saturate(std::min<long>(height, 65535L - top))};
 }
 
+std::size_t first_completion_shown(std::size_t selected) {
+  return selected >= kWindow - 1 ? selected - (kWindow - 1) : 0;
+}
+
 void completion(tui::Frame& frame, const bridge::Snapshot& overlay, tui::Rect area, std::size_t selected) {
   const Palette palette = Palette::make(is_light(overlay.theme));
   const auto& candidates = overlay.completions;
@@ -33,13 +37,11 @@ void completion(tui::Frame& frame, const bridge::Snapshot& overlay, tui::Rect ar
   tui::Paragraph paragraph;
   paragraph.style = tui::Style{}.with_fg(palette.text).with_bg(palette.popup);
   paragraph.lines.push_back(tui::Line({tui::Span(kHint, tui::Style{}.with_fg(palette.faint))}));
-  // The window keeps the selection on its last row once it passes the first screenful.
-  const std::size_t first = selected >= kWindow - 1 ? selected - (kWindow - 1) : 0;
+  const std::size_t first = first_completion_shown(selected);
   const std::size_t end = std::min(candidates.size(), first + kWindow);
   for (std::size_t i = first; i < end; ++i) {
     std::string text = std::string("  ") + (i == selected ? "\u25b8" : " ") + " " + candidates[i];
-    text = transcript::truncate(text, text_width);
-    text.append(text_width - std::min(text_width, unicode::text_width(text)), ' ');
+    text = unicode::padded(transcript::truncate(text, text_width), text_width);
     const tui::Style style = i == selected ? tui::Style{}.with_fg(palette.text).with_bg(palette.focus)
                                            : tui::Style{}.with_fg(palette.muted).with_bg(palette.popup);
     paragraph.lines.push_back(tui::Line({tui::Span(std::move(text), style)}));

@@ -11,6 +11,10 @@ namespace orvane::render::dialogs {
 // transcript region), its full width, at most eight candidates and the hint row.
 tui::Rect completion_area(tui::Rect area, std::size_t candidates);
 
+// The first candidate the popup shows: the window keeps the selection on its last row once
+// the selection passes the first screenful.
+std::size_t first_completion_shown(std::size_t selected);
+
 // Draws the popup of the overlay's completions over the bottom of `area`, with the
 // candidate at `selected` marked.
 void completion(tui::Frame& frame, const bridge::Snapshot& overlay, tui::Rect area, std::size_t selected);
