@@ -1,7 +1,7 @@
 // orvane-demo runs the real client inside tmux, and the test looks at the pane as a person
 // would: the welcome hints, a message in its bubble, a tool group that spins and then shows
 // its output, a permission prompt answered by its key, the markdown answer, a model picked
-// from the models panel, and the shell screen back after Ctrl+q.
+// from the models panel, both sidebars, and the shell screen back after Ctrl+q.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -156,6 +156,30 @@ TEST_F(EndToEnd, AModelPickedFromTheModelsPanel) {
     return !row_holds(p, {"Filter"}) && row_holds(p, {"claude-haiku-4-5 anthropic"});
   }, pane)) << "the panel closed and the composer showing the picked model\n" << pane << log();
   EXPECT_NE(log().find("model set to anthropic / claude-haiku-4-5"), std::string::npos) << log();
+
+  tmux.key("C-q");
+  EXPECT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
+}
+
+TEST_F(EndToEnd, TheSidebarsOpenByTheirChords) {
+  Tmux tmux;
+  if (!tmux.start(demo_command(""), 140, 40)) GTEST_SKIP() << "tmux cannot start a server here";
+  std::string pane;
+  ASSERT_TRUE(tmux.wait_for_text("send a message", pane)) << pane << log();
+  EXPECT_TRUE(row_holds(pane, {"Demo session", "\u00d7"})) << "the session's tab\n" << pane;
+
+  tmux.key("C-x");
+  tmux.type("b");
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"\u2630 Sessions", "+"}) && row_holds(p, {"SESSIONS 5"}) &&
+           row_holds(p, {"Fix the deploy script"}) && row_holds(p, {"Filter sessions"});
+  }, pane)) << "the sessions sidebar\n" << pane << log();
+
+  tmux.key("C-x");
+  tmux.type("l");
+  EXPECT_TRUE(tmux.wait_for([](const std::string& p) {
+    return row_holds(p, {"Session Files MCP Logs"}) && row_holds(p, {"Model", "anthropic"});
+  }, pane)) << "the details sidebar on its Session tab\n" << pane << log();
 
   tmux.key("C-q");
   EXPECT_TRUE(tmux.wait_for_text("demo-exit=0", pane)) << pane << log();
