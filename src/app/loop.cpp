@@ -13,6 +13,7 @@
 #include "app/paste.hpp"
 #include "input/message_send.hpp"
 #include "input/messages.hpp"
+#include "render/animating.hpp"
 #include "render/dialogs/completion.hpp"
 #include "render/draw.hpp"
 #include "render/targets.hpp"
@@ -93,8 +94,7 @@ void tick(LoopState& state, Clock::time_point now) {
   if (!state.animating) return;
   const auto tick = render::fast_tick(now - state.animation_start);
   const auto step = render::slow_tick(now - state.animation_start);
-  const auto& status = state.snapshot.status;
-  const bool busy = status == "active" || status == "running" || status == "working";
+  const bool busy = render::is_busy(state.snapshot.status);
   if ((tick != state.last_tick && busy) || step != state.last_step) {
     state.last_tick = tick;
     state.last_step = step;

@@ -3,22 +3,25 @@
 #include <algorithm>
 #include <string_view>
 
+#include "render/spinner.hpp"
+
 namespace orvane::render {
 
 namespace {
-
-// U+E000, where a cached line shows a spinner frame.
-constexpr std::string_view kSpinnerPlaceholder = "\xEE\x80\x80";
-
-bool busy(std::string_view status) {
-  return status == "active" || status == "running" || status == "working";
-}
 
 bool working(const bridge::Session& session) {
   return session.status == "working";
 }
 
 }  // namespace
+
+bool is_busy(std::string_view status) {
+  return status == "active" || status == "running" || status == "working";
+}
+
+bool voice_active(const bridge::Snapshot& snapshot) {
+  return snapshot.voice_phase == "recording" || snapshot.voice_phase == "transcribing";
+}
 
 bool spinning(const bridge::Content& block) {
   return std::string_view(block.text).find(kSpinnerPlaceholder) != std::string_view::npos ||
@@ -30,8 +33,8 @@ bool animating(const bridge::Snapshot& snapshot) {
 }
 
 bool animating(const bridge::Snapshot& snapshot, bool spinning_block) {
-  return snapshot.panel_loading || snapshot.voice_phase == "transcribing" ||
-         snapshot.voice_phase == "recording" || busy(snapshot.status) || spinning_block ||
+  return snapshot.panel_loading || voice_active(snapshot) || is_busy(snapshot.status) ||
+         spinning_block ||
          std::ranges::any_of(snapshot.sessions, working) ||
          std::ranges::any_of(snapshot.tabs, working);
 }

@@ -1,8 +1,15 @@
 #pragma once
+#include <string_view>
 
 #include "bridge/snapshot.hpp"
 
 namespace orvane::render {
+
+// Whether the agent's `status` is one of its busy states.
+bool is_busy(std::string_view status);
+
+// Whether voice input is being recorded or transcribed.
+bool voice_active(const bridge::Snapshot& snapshot);
 
 // Whether a top-level block shows a spinner: U+E000 in its text, or a running tool group.
 bool spinning(const bridge::Content& block);

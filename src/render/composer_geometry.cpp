@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "render/animating.hpp"
 #include "render/editor_view.hpp"
 #include "render/palette.hpp"
 #include "render/regions.hpp"
@@ -16,10 +17,6 @@ constexpr std::uint16_t kSubAgentHeight = 3;
 
 std::uint16_t less(std::uint16_t a, std::uint16_t b) {
   return a > b ? a - b : 0;
-}
-
-bool voice_active(const bridge::Snapshot& snapshot) {
-  return snapshot.voice_phase == "recording" || snapshot.voice_phase == "transcribing";
 }
 
 }  // namespace

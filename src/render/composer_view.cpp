@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/activity_bar.hpp"
+#include "render/animating.hpp"
 #include "render/composer_geometry.hpp"
 #include "render/control_layout.hpp"
 #include "render/control_row.hpp"
@@ -22,15 +23,6 @@ tui::Rect inset(tui::Rect rect, std::uint16_t dx, std::uint16_t dy, std::uint16_
                 std::uint16_t height) {
   return {tui::Rect::saturate(long{rect.x} + dx), tui::Rect::saturate(long{rect.y} + dy),
           tui::Rect::saturate(long{rect.width} - shrink), height};
-}
-
-bool voice_active(const bridge::Snapshot& snapshot) {
-  return snapshot.voice_phase == "recording" || snapshot.voice_phase == "transcribing";
-}
-
-bool busy(const bridge::Snapshot& snapshot) {
-  return snapshot.status == "running" || snapshot.status == "working" ||
-         snapshot.status == "active";
 }
 
 void draw_banner(tui::Buffer& buffer, tui::Rect area, const Palette& palette) {
@@ -126,7 +118,7 @@ void draw_composer(tui::Buffer& buffer, tui::Rect area, const bridge::Snapshot& 
 
   const tui::Rect activity =
       inset(rows.activity, 2, 0, 4, std::min<std::uint16_t>(rows.activity.height, 1));
-  tui::render(tui::Paragraph{{activity_bar(activity.width, busy(snapshot), palette.rule,
+  tui::render(tui::Paragraph{{activity_bar(activity.width, is_busy(snapshot.status), palette.rule,
                                            agent_color, clock.fast_tick)},
                              {}},
               activity, buffer);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "render/animating.hpp"
 #include "render/chrome/update_notice.hpp"
 #include "render/spinner.hpp"
 #include "transcript/color.hpp"
@@ -12,10 +13,6 @@
 namespace orvane::render::chrome {
 
 namespace {
-
-bool is_busy(std::string_view status) {
-  return status == "active" || status == "running" || status == "working";
-}
 
 bool awaits_input(std::string_view status) {
   return status == "input" || status == "awaiting_input" || status == "awaiting_permission";
