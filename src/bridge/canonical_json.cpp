@@ -7,7 +7,7 @@
 
 #include "bridge/compact_json.hpp"
 #include "bridge/printable.hpp"
-#include "bridge/utf8.hpp"
+#include "unicode/utf8.hpp"
 
 namespace orvane::bridge {
 namespace {
@@ -82,7 +82,7 @@ void append_escaped(std::string& out, char32_t c) {
     out += kHex[c >> 4];
     out += kHex[c & 0xf];
   } else {
-    append_utf8(out, c);
+    unicode::append_utf8(out, c);
   }
 }
 
@@ -263,10 +263,10 @@ class Canonicaliser {
         char32_t code_point = 0;
         if (!escape(code_point)) return false;
         append_escaped(out_, code_point);
-        if (unescaped != nullptr) append_utf8(*unescaped, code_point);
+        if (unescaped != nullptr) unicode::append_utf8(*unescaped, code_point);
         continue;
       }
-      const std::size_t n = utf8_sequence_length(text_, pos_);
+      const std::size_t n = unicode::sequence_length(text_, pos_);
       if (n == 0) return fail("invalid UTF-8");
       out_.append(text_, pos_, n);
       if (unescaped != nullptr) unescaped->append(text_, pos_, n);

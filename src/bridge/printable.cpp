@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "bridge/utf8.hpp"
+#include "unicode/utf8.hpp"
 
 namespace orvane::bridge {
 namespace {
@@ -20,7 +20,7 @@ std::string printable(std::string_view bytes, std::size_t max_bytes) {
       break;
     }
     const auto lead = static_cast<std::uint8_t>(bytes[i]);
-    const std::size_t n = utf8_sequence_length(bytes, i);
+    const std::size_t n = unicode::sequence_length(bytes, i);
     if (n == 0 || lead < 0x20 || lead == 0x7f) {
       out += "\\x";
       out += kHex[lead >> 4];

@@ -51,6 +51,12 @@ Decoded decode(std::string_view text, std::size_t offset) {
   return {code_point, length};
 }
 
+std::size_t sequence_length(std::string_view text, std::size_t offset) {
+  const Decoded d = decode(text, offset);
+  // A genuine U+FFFD is three bytes long; a one-byte replacement marks an error.
+  return d.code_point == kReplacement && d.length == 1 ? 0 : d.length;
+}
+
 bool is_valid_utf8(std::string_view text) {
   std::size_t offset = 0;
   while (offset < text.size()) {
@@ -59,10 +65,9 @@ bool is_valid_utf8(std::string_view text) {
       ++offset;
       continue;
     }
-    const Decoded d = decode(text, offset);
-    // A genuine U+FFFD is three bytes long; a one-byte replacement marks an error.
-    if (d.code_point == kReplacement && d.length == 1) return false;
-    offset += d.length;
+    const std::size_t length = sequence_length(text, offset);
+    if (length == 0) return false;
+    offset += length;
   }
   return true;
 }

@@ -24,6 +24,10 @@ std::size_t code_point_count(std::string_view text);
 // byte before `offset` that is not a continuation byte, or 0.
 std::size_t code_point_start(std::string_view text, std::size_t offset);
 
+// The length of the well-formed UTF-8 sequence at `text[offset]` (1 to 4), or 0 when the
+// bytes there are not one (overlong, surrogate, truncated, past U+10FFFF).
+std::size_t sequence_length(std::string_view text, std::size_t offset);
+
 // True when every byte sequence in `text` is well-formed UTF-8 (no overlongs, no surrogates).
 bool is_valid_utf8(std::string_view text);
 

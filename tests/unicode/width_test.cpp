@@ -70,6 +70,9 @@ TEST(Utf8, ValidityAndDecoding) {
   for (const char* bad : {"\xC0\x80", "\xE0\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\x80", "\xE4\xB8"}) {
     EXPECT_FALSE(is_valid_utf8(bad)) << bad;
   }
+  EXPECT_EQ(sequence_length("\U0001F600", 0), 4u);
+  EXPECT_EQ(sequence_length("\uFFFD", 0), 3u) << "a genuine replacement character is valid";
+  EXPECT_EQ(sequence_length("a\xE4\xB8", 1), 0u);
   const std::string text = "\u00e9x";
   EXPECT_EQ(decode(text, 0).code_point, 0xE9u);
   EXPECT_EQ(decode(text, 0).length, 2u);
