@@ -48,7 +48,7 @@ Handled popup_press(LoopState& state, const MouseContext&, const MouseEvent& eve
   // The hint row comes first, then the window of candidates as drawn.
   if (event.row > popup.top()) {
     const std::size_t index =
-        render::dialogs::first_completion_shown(state.popup_selection) + (event.row - popup.top() - 1u);
+        dialogs::first_completion_shown(state.popup_selection) + (event.row - popup.top() - 1u);
     if (index < candidates.size()) accept_clicked(state, candidates[index]);
   }
   return consumed();

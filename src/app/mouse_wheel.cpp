@@ -31,9 +31,8 @@ Handled wheel(LoopState& state, const MouseContext& context, const term::MouseEv
       const auto matching = std::ranges::count_if(snapshot.items, [&](const bridge::Item& item) {
         return render::dialogs::item_matches(item, state.panel_filter);
       });
-      state.selection = down ? std::min(state.selection + kWheelStep,
-                                        minus(static_cast<std::size_t>(matching), 1))
-                             : minus(state.selection, kWheelStep);
+      state.selection =
+          stepped(state.selection, down, minus(static_cast<std::size_t>(matching), 1));
     } else {
       state.panel_scroll = stepped(state.panel_scroll, down, kUnbounded);
     }
@@ -50,24 +49,16 @@ Handled wheel(LoopState& state, const MouseContext& context, const term::MouseEv
     const bool header_row =
         row == details.top() || (row == details.top() + 1 && snapshot.details_panel.tab == "Logs");
     if (down && header_row) return details_press(state, context, event);
-    if (down) {
-      state.details_focus = true;
-      state.details_offset = std::min(state.details_offset + kWheelStep, details_last_top(state));
-    } else {
-      state.details_offset = minus(state.details_offset, kWheelStep);
-    }
+    if (down) state.details_focus = true;
+    state.details_offset = stepped(state.details_offset, down, details_last_top(state));
     return consumed();
   }
 
   const tui::Rect sessions = regions.sessions;
   if (sessions.contains(column, row)) {
-    if (down) {
-      const std::size_t room = minus(sessions.height, 3);
-      state.sidebar_offset =
-          std::min(state.sidebar_offset + kWheelStep, minus(sidebar_lines(state).size(), room));
-    } else {
-      state.sidebar_offset = minus(state.sidebar_offset, kWheelStep);
-    }
+    const std::size_t room = minus(sessions.height, 3);
+    state.sidebar_offset =
+        stepped(state.sidebar_offset, down, minus(sidebar_lines(state).size(), room));
     return consumed();
   }
 
