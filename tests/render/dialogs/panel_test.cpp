@@ -210,6 +210,18 @@ TEST(Panel, MarkdownTextAndItsCacheEntry) {
   EXPECT_GT(panel_text_rows(cache, snapshot, 36, kPalette).size(), count);
 }
 
+TEST(Panel, TextTakesTheNewColoursAfterAThemeChange) {
+  const bridge::Snapshot snapshot = text_panel({"# Title"});
+  const Palette dark = Palette::make(false), light = Palette::make(true);
+  Cache cache;
+  panel_text_rows(cache, snapshot, 20, dark);
+  // What the loop does when a snapshot changes the theme.
+  cache.reset();
+  const std::vector<tui::Line>& rows = panel_text_rows(cache, snapshot, 20, light);
+  ASSERT_FALSE(rows.empty());
+  EXPECT_EQ(test::line_text(rows[0], test::color_names(light)), "{bold fg=accent}# Title");
+}
+
 TEST(Panel, FormTakesTheBody) {
   bridge::Snapshot snapshot = models();
   snapshot.panel_title = "Settings";
