@@ -16,14 +16,6 @@ using term::Key;
 
 constexpr std::size_t kPanelPage = 10;
 
-
-// Matches the items the way the list draws them and `input::pick` counts them.
-std::size_t matching_items(const bridge::Snapshot& snapshot, std::string_view filter) {
-  return static_cast<std::size_t>(
-      std::count_if(snapshot.items.begin(), snapshot.items.end(),
-                    [&](const bridge::Item& item) { return render::dialogs::item_matches(item, filter); }));
-}
-
 // The next entry of the navigation list in one direction that is not a heading.
 std::optional<std::size_t> nav_step(const bridge::Nav& nav, bool right) {
   const auto count = static_cast<std::int64_t>(nav.items.size());
@@ -62,7 +54,7 @@ Handled list_keys(LoopState& state, const KeyContext& context, const term::KeyEv
   } else if (is(key, Key::Up)) {
     state.selection = minus(state.selection, 1);
   } else if (is(key, Key::Down)) {
-    const std::size_t count = matching_items(snapshot, state.panel_filter);
+    const std::size_t count = render::dialogs::matching_items(snapshot.items, state.panel_filter);
     state.selection = std::min(state.selection + 1, minus(count, 1));
   } else if (is_ctrl(key, U'f')) {
     return sent(

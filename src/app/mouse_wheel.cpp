@@ -28,11 +28,8 @@ Handled wheel(LoopState& state, const MouseContext& context, const term::MouseEv
   // An open panel takes the wheel wherever the pointer is: its list moves the selection.
   if (!snapshot.panel_title.empty()) {
     if (!snapshot.form && !snapshot.items.empty() && !state.panel_text_focus) {
-      const auto matching = std::ranges::count_if(snapshot.items, [&](const bridge::Item& item) {
-        return render::dialogs::item_matches(item, state.panel_filter);
-      });
-      state.selection =
-          stepped(state.selection, down, minus(static_cast<std::size_t>(matching), 1));
+      const std::size_t matching = render::dialogs::matching_items(snapshot.items, state.panel_filter);
+      state.selection = stepped(state.selection, down, minus(matching, 1));
     } else {
       state.panel_scroll = stepped(state.panel_scroll, down, kUnbounded);
     }

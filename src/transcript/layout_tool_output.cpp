@@ -2,9 +2,8 @@
 #include <vector>
 
 #include "transcript/layouts.hpp"
-#include "unicode/properties.hpp"
-#include "unicode/utf8.hpp"
 #include "unicode/padded.hpp"
+#include "unicode/properties.hpp"
 #include "unicode/width.hpp"
 
 namespace orvane::transcript {
@@ -14,13 +13,7 @@ namespace {
 constexpr std::size_t kKeyColumn = 12;
 
 std::string_view without_leading_space(std::string_view text) {
-  std::size_t offset = 0;
-  while (offset < text.size()) {
-    const unicode::Decoded d = unicode::decode(text, offset);
-    if (!unicode::is_white_space(d.code_point)) break;
-    offset += d.length;
-  }
-  return text.substr(offset);
+  return text.substr(unicode::leading_white_space(text));
 }
 
 // "  key: value" — indented by exactly two spaces, which is how tools print fields;

@@ -10,14 +10,17 @@ bool is_white_space(char32_t c) {
          c == 0x205F || c == 0x3000;
 }
 
-bool is_blank(std::string_view text) {
-  for (std::size_t at = 0; at < text.size();) {
+std::size_t leading_white_space(std::string_view text) {
+  std::size_t at = 0;
+  while (at < text.size()) {
     const Decoded decoded = decode(text, at);
-    if (!is_white_space(decoded.code_point)) return false;
+    if (!is_white_space(decoded.code_point)) break;
     at += decoded.length;
   }
-  return true;
+  return at;
 }
+
+bool is_blank(std::string_view text) { return leading_white_space(text) == text.size(); }
 
 bool is_control(char32_t c) { return c < 0x20 || (c >= 0x7F && c <= 0x9F); }
 

@@ -15,8 +15,11 @@ bool contains_lowered(const std::string& label, const std::string& needle) {
 
 }  // namespace
 
-bool item_matches(const bridge::Item& item, std::string_view filter) {
-  return contains_lowered(item.label, unicode::to_lower(filter));
+std::size_t matching_items(const std::vector<bridge::Item>& items, std::string_view filter) {
+  const std::string needle = unicode::to_lower(filter);
+  return static_cast<std::size_t>(std::count_if(
+      items.begin(), items.end(),
+      [&](const bridge::Item& item) { return contains_lowered(item.label, needle); }));
 }
 
 std::vector<PanelRow> panel_rows(const std::vector<bridge::Item>& items, std::string_view filter) {

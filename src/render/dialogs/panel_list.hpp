@@ -17,8 +17,9 @@ struct PanelRow {
   std::optional<std::size_t> item;
 };
 
-// Whether an item's label contains the filter text, ignoring case.
-bool item_matches(const bridge::Item& item, std::string_view filter);
+// How many items have a label that contains the filter text, ignoring case: the items the
+// list shows and the selection counts.
+std::size_t matching_items(const std::vector<bridge::Item>& items, std::string_view filter);
 
 // The rows of the items the filter keeps, in their order, each group heading before the
 // first item of a run of that group.

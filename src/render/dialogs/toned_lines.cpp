@@ -7,21 +7,10 @@
 #include "transcript/line.hpp"
 #include "transcript/wrap.hpp"
 #include "unicode/properties.hpp"
-#include "unicode/utf8.hpp"
 
 namespace orvane::render::dialogs {
 
 namespace {
-
-std::size_t leading_space(std::string_view text) {
-  std::size_t offset = 0;
-  while (offset < text.size()) {
-    const unicode::Decoded decoded = unicode::decode(text, offset);
-    if (!unicode::is_white_space(decoded.code_point)) break;
-    offset += decoded.length;
-  }
-  return offset;
-}
 
 std::vector<tui::Span> toned_spans(std::string_view text, std::string_view tone,
                                    const Palette& palette) {
@@ -54,7 +43,7 @@ std::vector<tui::Line> toned_lines(const std::vector<std::string>& lines,
   const std::size_t count = std::min(lines.size(), tones.size());
   for (std::size_t i = 0; i < count; ++i) {
     const std::string_view text = lines[i];
-    const std::size_t stripped = leading_space(text);
+    const std::size_t stripped = unicode::leading_white_space(text);
     const std::size_t indent = std::min<std::size_t>(stripped, width / 2);
     const long room = long{width} - static_cast<long>(indent + 2);
     auto rows = transcript::wrap(toned_spans(text.substr(stripped), tones[i], palette),
