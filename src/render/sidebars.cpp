@@ -6,6 +6,7 @@
 
 #include "render/chrome/details_rows.hpp"
 #include "render/chrome/session_sidebar.hpp"
+#include "render/rows_window.hpp"
 #include "tui/block.hpp"
 #include "tui/clear.hpp"
 #include "tui/paragraph.hpp"
@@ -33,10 +34,6 @@ const std::vector<chrome::SidebarLine>& sidebar_lines(Cache& cache, const bridge
 void draw_strip(tui::Buffer& buffer, Rect strip, std::string text, const tui::Style& style) {
   tui::render(tui::Paragraph{{tui::Line({tui::Span(std::move(text))})}, style},
               strip.intersection(buffer.area()), buffer);
-}
-
-std::vector<tui::Line> shown(const std::vector<tui::Line>& rows, std::size_t first) {
-  return {rows.begin() + static_cast<std::ptrdiff_t>(std::min(first, rows.size())), rows.end()};
 }
 
 }  // namespace
@@ -131,8 +128,10 @@ void draw_details(tui::Buffer& buffer, Rect area, const bridge::Snapshot& snapsh
   const Rect below{area.x, Rect::saturate(long{area.y} + static_cast<long>(header)), area.width,
                    Rect::saturate(static_cast<long>(height) - static_cast<long>(header))};
   tui::render(body, below, buffer);
-  tui::render(tui::Paragraph{shown(rows, first), tui::Style{}.with_fg(palette.text).with_bg(palette.surface)},
-              body.inner(below), buffer);
+  const tui::Rect rows_area = body.inner(below);
+  tui::render(tui::Paragraph{rows_window(rows, first, rows_area.height),
+                             tui::Style{}.with_fg(palette.text).with_bg(palette.surface)},
+              rows_area, buffer);
 }
 
 }  // namespace orvane::render

@@ -9,6 +9,7 @@
 #include "render/dialogs/panel_area.hpp"
 #include "render/dialogs/panel_list.hpp"
 #include "render/dialogs/toned_lines.hpp"
+#include "render/rows_window.hpp"
 #include "render/spinner.hpp"
 #include "transcript/build.hpp"
 #include "transcript/truncate.hpp"
@@ -103,10 +104,7 @@ void draw_text(tui::Frame& frame, tui::Rect content, const bridge::Snapshot& sna
   const std::vector<Line>& rows = panel_text_rows(cache, snapshot, content.width, palette);
   // A scroll past the end keeps the last page in view.
   const std::size_t last_page = rows.size() > content.height ? rows.size() - content.height : 0;
-  const std::size_t first = std::min(scroll, last_page);
-  const std::size_t end = std::min(rows.size(), first + content.height);
-  tui::render(tui::Paragraph{std::vector<Line>(rows.begin() + static_cast<std::ptrdiff_t>(first),
-                                               rows.begin() + static_cast<std::ptrdiff_t>(end)),
+  tui::render(tui::Paragraph{rows_window(rows, std::min(scroll, last_page), content.height),
                              Style{}.with_bg(palette.popup)},
               content, frame.buffer);
 }

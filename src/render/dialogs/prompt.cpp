@@ -7,6 +7,7 @@
 #include "render/cache.hpp"
 #include "render/dialogs/prompt_area.hpp"
 #include "render/editor_view.hpp"
+#include "render/rows_window.hpp"
 #include "tui/block.hpp"
 #include "tui/clear.hpp"
 #include "tui/paragraph.hpp"
@@ -24,10 +25,7 @@ constexpr const char* kHint =
 
 std::vector<tui::Line> body_lines(const bridge::Prompt& prompt, tui::Rect body, std::size_t scroll,
                                   const Palette& palette) {
-  std::vector<tui::Line> rows = plain_rows(prompt.lines, body.width, palette);
-  rows.erase(rows.begin(), rows.begin() + static_cast<std::ptrdiff_t>(std::min(scroll, rows.size())));
-  if (rows.size() > body.height) rows.resize(body.height);
-  return rows;
+  return rows_window(plain_rows(prompt.lines, body.width, palette), scroll, body.height);
 }
 
 tui::Line choice_line(const bridge::Choice& choice, bool selected, std::size_t width,
